@@ -1,0 +1,168 @@
+#include "app/calc_cli.h"
+
+#include "calc/compute_command.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+
+namespace varnel {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: varnel-calc [--tsv] [FREQ...]\n"
+    "\n"
+    "Computes the dimensions of the omnidirectional circularly polarised antenna\n"
+    "for each operating frequency FREQ in MHz, exactly as the varnel window shows\n"
+    "them: element lengths in mm and inch, tubing diameter, and the parallel and\n"
+    "series tuning capacitors in pF.\n"
+    "\n"
+    "With no FREQ, one frequency is read from each line of standard input, the\n"
+    "line taken as it stands (only its line ending removed).\n"
+    "\n"
+    "Numbers are read and written with the decimal separator of your locale\n"
+    "(LC_NUMERIC), like 137.5 or 137,5. A negative frequency such as -137.5 is a\n"
+    "frequency, not an option; use -- to end the options before any other text\n"
+    "that starts with '-'.\n"
+    "\n"
+    "Options:\n"
+    "  --tsv     one line per frequency: the input, then the twelve result texts\n"
+    "            separated by tabs in the order Text10 Text15 Text20 Text16 Text5\n"
+    "            Text22 Text25 Text7 Text12 Text17 Text11 Text18 (height, gap, end,\n"
+    "            side and diameter in mm; parallel and series capacitor in pF;\n"
+    "            diameter, height, gap, end and side in inch). A frequency that\n"
+    "            fails gives its input, ERROR and the error's name.\n"
+    "  --help    show this help and exit\n"
+    "\n"
+    "Errors name the input and the kind (Type mismatch, Overflow, Division by\n"
+    "zero) on standard error. Exit status: 0 when every frequency computed, 1 when\n"
+    "any failed, 2 for a usage error.\n";
+
+// One row of the printed build sheet, in the window's grid order.
+struct SheetRow
+{
+    std::string_view caption;
+    ResultField value;
+    std::string_view unit;
+    ResultField inch;
+    bool hasInch;
+};
+
+constexpr SheetRow kSheetRows[] = {
+    {"Element Diameter is", ResultField::Text5, "MM", ResultField::Text7, true},
+    {"The vertical element height is", ResultField::Text10, "MM", ResultField::Text12, true},
+    {"The dipole center gap and vertical gap is", ResultField::Text15, "MM", ResultField::Text17, true},
+    {"The horizontal end sections are", ResultField::Text20, "MM", ResultField::Text11, true},
+    {"The horizontal sides are", ResultField::Text16, "MM", ResultField::Text18, true},
+    {"The parallel tuning capacitor is", ResultField::Text22, "PF", ResultField::Text22, false},
+    {"The series tuning capacitor is", ResultField::Text25, "PF", ResultField::Text25, false},
+};
+
+bool looksLikeNumber(std::string_view arg)
+{
+    return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= 'a' && arg[1] <= 'z')
+           && !(arg[1] >= 'A' && arg[1] <= 'Z') && arg[1] != '-';
+}
+
+std::string padLeft(std::string_view text, std::size_t width)
+{
+    std::string padded(width > text.size() ? width - text.size() : 0, ' ');
+    padded += text;
+    return padded;
+}
+
+std::string padRight(std::string_view text, std::size_t width)
+{
+    std::string padded(text);
+    padded.resize(std::max(width, text.size()), ' ');
+    return padded;
+}
+
+void printSheet(std::ostream &out, std::string_view input, const ComputeTexts &result)
+{
+    const auto text = [&](ResultField field) { return result.texts[static_cast<std::size_t>(field)]; };
+    std::size_t captionWidth = 0;
+    std::size_t valueWidth = 0;
+    std::size_t inchWidth = 0;
+    for (const SheetRow &row : kSheetRows) {
+        captionWidth = std::max(captionWidth, row.caption.size());
+        valueWidth = std::max(valueWidth, text(row.value).size());
+        if (row.hasInch)
+            inchWidth = std::max(inchWidth, text(row.inch).size());
+    }
+    out << "Frequency " << input << " MHz\n";
+    for (const SheetRow &row : kSheetRows) {
+        out << "  " << padRight(row.caption, captionWidth) << "  " << padLeft(text(row.value), valueWidth)
+            << ' ' << row.unit;
+        if (row.hasInch)
+            out << "  " << padLeft(text(row.inch), inchWidth) << " INCH";
+        out << '\n';
+    }
+}
+
+} // namespace
+
+int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
+               std::ostream &err, std::string_view decimalSeparator)
+{
+    bool tsv = false;
+    bool optionsEnded = false;
+    std::vector<std::string> frequencies;
+    for (const std::string &arg : args) {
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg == "--tsv") {
+            tsv = true;
+        } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
+            out << kUsage;
+            return 0;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !looksLikeNumber(arg)) {
+            err << "varnel-calc: unknown option '" << arg << "'\nTry 'varnel-calc --help'.\n";
+            return 2;
+        } else {
+            frequencies.push_back(arg);
+        }
+    }
+
+    bool anyFailed = false;
+    bool first = true;
+    Module1 state;
+    auto computeOne = [&](const std::string &input) {
+        const ComputeTexts result = computeTexts(state, input, decimalSeparator);
+        if (result.error != ErrorKind::None) {
+            anyFailed = true;
+            err << "varnel-calc: '" << input << "': " << errorName(result.error) << '\n';
+            if (tsv)
+                out << input << "\tERROR\t" << errorName(result.error) << '\n';
+            return;
+        }
+        if (tsv) {
+            out << input;
+            for (const std::string &text : result.texts)
+                out << '\t' << text;
+            out << '\n';
+        } else {
+            if (!first)
+                out << '\n';
+            printSheet(out, input, result);
+        }
+        first = false;
+    };
+
+    if (!frequencies.empty()) {
+        for (const std::string &input : frequencies)
+            computeOne(input);
+    } else {
+        std::string line;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            computeOne(line);
+        }
+    }
+    out.flush();
+    return anyFailed ? 1 : 0;
+}
+
+} // namespace varnel

@@ -1,0 +1,26 @@
+// Text to Single, as the user types a frequency.
+#pragma once
+
+#include "platform/error_kind.h"
+
+#include <string_view>
+
+namespace varnel {
+
+struct SingleParse
+{
+    float value = 0.0f;
+    ErrorKind error = ErrorKind::None;
+};
+
+// Reads a plain decimal number: blanks around it, an optional sign, digits
+// with at most one decimal separator (the caller's locale's, and no other),
+// and an optional exponent. Words such as "inf" or "nan", hexadecimal and
+// thousands separators are not numbers here. The result is the Single nearest
+// to the decimal text itself, never rounded through a double first.
+// Not a number gives TypeMismatch; beyond the Single range, Overflow; a
+// magnitude too small for a Single becomes zero or a subnormal, silently.
+// Runs in time linear in the text, however long.
+SingleParse parseSingle(std::string_view text, std::string_view decimalSeparator);
+
+} // namespace varnel
