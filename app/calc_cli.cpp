@@ -10,34 +10,34 @@ namespace varnel {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: varnel-calc [--tsv] [FREQ...]\n"
-    "\n"
-    "Computes the dimensions of the omnidirectional circularly polarised antenna\n"
-    "for each operating frequency FREQ in MHz, exactly as the varnel window shows\n"
-    "them: element lengths in mm and inch, tubing diameter, and the parallel and\n"
-    "series tuning capacitors in pF.\n"
-    "\n"
-    "With no FREQ, one frequency is read from each line of standard input, the\n"
-    "line taken as it stands (only its line ending removed).\n"
-    "\n"
-    "Numbers are read and written with the decimal separator of your locale\n"
-    "(LC_NUMERIC), like 137.5 or 137,5. A negative frequency such as -137.5 is a\n"
-    "frequency, not an option; use -- to end the options before any other text\n"
-    "that starts with '-'.\n"
-    "\n"
-    "Options:\n"
-    "  --tsv     one line per frequency: the input, then the twelve result texts\n"
-    "            separated by tabs in the order Text10 Text15 Text20 Text16 Text5\n"
-    "            Text22 Text25 Text7 Text12 Text17 Text11 Text18 (height, gap, end,\n"
-    "            side and diameter in mm; parallel and series capacitor in pF;\n"
-    "            diameter, height, gap, end and side in inch). A frequency that\n"
-    "            fails gives its input, ERROR and the error's name.\n"
-    "  --help    show this help and exit\n"
-    "\n"
-    "Errors name the input and the kind (Type mismatch, Overflow, Division by\n"
-    "zero) on standard error. Exit status: 0 when every frequency computed, 1 when\n"
-    "any failed, 2 for a usage error.\n";
+constexpr std::string_view kUsage = R"(Usage: varnel-calc [--tsv] [FREQ...]
+
+Computes the dimensions of the omnidirectional circularly polarised antenna
+for each operating frequency FREQ in MHz, exactly as the varnel window shows
+them: element lengths in mm and inch, tubing diameter, and the parallel and
+series tuning capacitors in pF.
+
+With no FREQ, one frequency is read from each line of standard input, the
+line taken as it stands (only its line ending removed).
+
+Numbers are read and written with the decimal separator of your locale
+(LC_NUMERIC), like 137.5 or 137,5. A negative frequency such as -137.5 is a
+frequency, not an option; use -- to end the options before any other text
+that starts with '-'.
+
+Options:
+  --tsv     one line per frequency: the input, then the twelve result texts
+            separated by tabs in the order Text10 Text15 Text20 Text16 Text5
+            Text22 Text25 Text7 Text12 Text17 Text11 Text18 (height, gap, end,
+            side and diameter in mm; parallel and series capacitor in pF;
+            diameter, height, gap, end and side in inch). A frequency that
+            fails gives its input, ERROR and the error's name.
+  --help    show this help and exit
+
+Errors name the input and the kind (Type mismatch, Overflow, Division by
+zero) on standard error. Exit status: 0 when every frequency computed, 1 when
+any failed, 2 for a usage error.
+)";
 
 // One row of the printed build sheet, in the window's grid order.
 struct SheetRow
@@ -61,8 +61,8 @@ constexpr SheetRow kSheetRows[] = {
 
 bool looksLikeNumber(std::string_view arg)
 {
-    return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= 'a' && arg[1] <= 'z')
-           && !(arg[1] >= 'A' && arg[1] <= 'Z') && arg[1] != '-';
+    return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= 'a' && arg[1] <= 'z') && !(arg[1] >= 'A' && arg[1] <= 'Z')
+        && arg[1] != '-';
 }
 
 std::string padLeft(std::string_view text, std::size_t width)
@@ -93,8 +93,8 @@ void printSheet(std::ostream &out, std::string_view input, const ComputeTexts &r
     }
     out << "Frequency " << input << " MHz\n";
     for (const SheetRow &row : kSheetRows) {
-        out << "  " << padRight(row.caption, captionWidth) << "  " << padLeft(text(row.value), valueWidth)
-            << ' ' << row.unit;
+        out << "  " << padRight(row.caption, captionWidth) << "  " << padLeft(text(row.value), valueWidth) << ' '
+            << row.unit;
         if (row.hasInch)
             out << "  " << padLeft(text(row.inch), inchWidth) << " INCH";
         out << '\n';
@@ -103,8 +103,8 @@ void printSheet(std::ostream &out, std::string_view input, const ComputeTexts &r
 
 } // namespace
 
-int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
-               std::ostream &err, std::string_view decimalSeparator)
+int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err,
+               std::string_view decimalSeparator)
 {
     bool tsv = false;
     bool optionsEnded = false;

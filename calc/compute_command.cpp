@@ -46,8 +46,7 @@ std::string_view fieldName(ResultField field)
     return {};
 }
 
-ErrorKind runCompute(Module1 &state, std::string_view input, std::string_view decimalSeparator,
-                     FieldWriter &out)
+ErrorKind runCompute(Module1 &state, std::string_view input, std::string_view decimalSeparator, FieldWriter &out)
 {
     const SingleParse frequency = parseSingle(input, decimalSeparator);
     if (frequency.error != ErrorKind::None)
@@ -72,11 +71,10 @@ ErrorKind runCompute(Module1 &state, std::string_view input, std::string_view de
     writeRounded(ResultField::Text25, state.SeriesCap);
 
     FpGuard guard;
-    for (auto [field, millimetres] : {std::pair{ResultField::Text7, state.ElementDiameter},
-                                      std::pair{ResultField::Text12, state.VerticalHeight},
-                                      std::pair{ResultField::Text17, state.CenterGap},
-                                      std::pair{ResultField::Text11, state.HorizontalEnd},
-                                      std::pair{ResultField::Text18, state.HorizontalSide}}) {
+    for (auto [field, millimetres] :
+         {std::pair {ResultField::Text7, state.ElementDiameter}, std::pair {ResultField::Text12, state.VerticalHeight},
+          std::pair {ResultField::Text17, state.CenterGap}, std::pair {ResultField::Text11, state.HorizontalEnd},
+          std::pair {ResultField::Text18, state.HorizontalSide}}) {
         const double inches = guard.divide(millimetres, kMillimetresPerInch);
         if (const ErrorKind error = guard.check(); error != ErrorKind::None)
             return error;

@@ -29,7 +29,7 @@ enum class ResultField {
 };
 
 inline constexpr std::size_t kResultFieldCount = 12;
-inline constexpr std::array<ResultField, kResultFieldCount> kWriteOrder{
+inline constexpr std::array<ResultField, kResultFieldCount> kWriteOrder {
     ResultField::Text10, ResultField::Text15, ResultField::Text20, ResultField::Text16,
     ResultField::Text5,  ResultField::Text22, ResultField::Text25, ResultField::Text7,
     ResultField::Text12, ResultField::Text17, ResultField::Text11, ResultField::Text18,
@@ -47,8 +47,7 @@ public:
 // Reads `input` as a Single, runs the three stages on `state` and writes each
 // field once, in kWriteOrder. Every failure that input can cause comes before
 // the first write, so on error nothing has been written.
-ErrorKind runCompute(Module1 &state, std::string_view input, std::string_view decimalSeparator,
-                     FieldWriter &out);
+ErrorKind runCompute(Module1 &state, std::string_view input, std::string_view decimalSeparator, FieldWriter &out);
 
 struct ComputeTexts
 {

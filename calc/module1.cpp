@@ -22,10 +22,9 @@ ErrorKind Module1::ComputeLengths(float f)
 {
     Frequency = f;
     FpGuard guard;
-    for (auto [target, divisor] : {std::pair{&VerticalHeight, kVerticalHeightDivisor},
-                                   std::pair{&HorizontalSide, kHorizontalSideDivisor},
-                                   std::pair{&HorizontalEnd, kHorizontalEndDivisor},
-                                   std::pair{&CenterGap, kCenterGapDivisor}}) {
+    for (auto [target, divisor] :
+         {std::pair {&VerticalHeight, kVerticalHeightDivisor}, std::pair {&HorizontalSide, kHorizontalSideDivisor},
+          std::pair {&HorizontalEnd, kHorizontalEndDivisor}, std::pair {&CenterGap, kCenterGapDivisor}}) {
         if (const ErrorKind error = storeLength(guard, *target, Frequency, divisor); error != ErrorKind::None)
             return error;
     }

@@ -26,7 +26,7 @@ struct Band
 // Highest band first. The thresholds are tested strictly and in this order,
 // each test overriding the one before, so a frequency equal to a bound
 // belongs to the band above it. Band 1 takes 230 MHz as its reference, not 160.
-inline constexpr std::array<Band, 5> kBands{{
+inline constexpr std::array<Band, 5> kBands {{
     {160.0f, 6.35f, 0.00001f, 230.0, 0.0156},
     {110.0f, 9.5f, 0.000008f, 160.0, 0.0154},
     {30.0f, 12.7f, 0.000045f, 110.0, 0.01585},

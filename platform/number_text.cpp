@@ -24,8 +24,8 @@ std::string formatSignificant(double value, int significantDigits, std::string_v
     // to_chars prints the exact binary value rounded to the precision asked,
     // ties to even: "d.dddddde+XX".
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, significantDigits - 1);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
+                                      significantDigits - 1);
     const std::string_view printed(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const std::size_t ePos = printed.find('e');
     std::string digits;

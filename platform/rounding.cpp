@@ -14,8 +14,7 @@ namespace {
 // m x 5^places x 2^(e + places): with places up to 3 the odd part fits in 60
 // bits and the rounding is a shift of an exact integer. No floating-point
 // product is involved, so nothing is rounded twice.
-template<typename Float>
-Float roundExactly(Float value, int places)
+template<typename Float> Float roundExactly(Float value, int places)
 {
     assert(places >= 0 && places <= 3);
     if (!std::isfinite(value) || value == 0)
@@ -37,8 +36,8 @@ Float roundExactly(Float value, int places)
     std::uint64_t rounded = 0;
     if (shift < 64) {
         rounded = scaled >> shift;
-        const std::uint64_t remainder = scaled & ((std::uint64_t{1} << shift) - 1);
-        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+        const std::uint64_t remainder = scaled & ((std::uint64_t {1} << shift) - 1);
+        const std::uint64_t half = std::uint64_t {1} << (shift - 1);
         if (remainder > half || (remainder == half && (rounded & 1) != 0))
             ++rounded;
     }

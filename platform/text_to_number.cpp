@@ -128,7 +128,7 @@ SingleParse parseSingle(std::string_view text, std::string_view decimalSeparator
     float value = 0.0f;
     const auto [ptr, ec] = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
     if (ec == std::errc::result_out_of_range)
-        return exponent > 0 ? SingleParse{0.0f, ErrorKind::Overflow} : SingleParse{zero, ErrorKind::None};
+        return exponent > 0 ? SingleParse {0.0f, ErrorKind::Overflow} : SingleParse {zero, ErrorKind::None};
     if (ec != std::errc() || ptr != canonical.data() + canonical.size())
         return mismatch();
     return {value, ErrorKind::None};

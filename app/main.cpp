@@ -1,0 +1,43 @@
+// varnel: starts with the main window and runs until its last window closes.
+#include "ui/design/application.h"
+#include "ui/design/error_reporter.h"
+#include "ui/main/form1.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt's window system plugin aborts with a long message;
+// say it in one line instead.
+bool displayReachable()
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!displayReachable()) {
+        std::fputs("varnel: no graphical display found (DISPLAY is not set); "
+                   "use varnel-calc for the same results on the command line.\n",
+                   stderr);
+        return 3;
+    }
+    QApplication app(argc, argv);
+    varnel::setUpApplication(app);
+
+    varnel::MessageBoxReporter reporter;
+    varnel::Form1 form1(reporter);
+    form1.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,93 @@
+// Shared pieces of the window tests.
+#pragma once
+
+#include "ui/design/error_reporter.h"
+#include "ui/design/window_builder.h"
+#include "ui/design/window_design.h"
+
+#include <QLineEdit>
+#include <QList>
+#include <QTest>
+#include <QTextEdit>
+
+namespace varnel::testing {
+
+// Records what would have been a blocking message box.
+class RecordingReporter final : public ErrorReporter
+{
+public:
+    struct Report
+    {
+        ErrorKind kind;
+        QString detail;
+    };
+    QList<Report> reports;
+    void report(QWidget *, ErrorKind kind, const QString &detail) override { reports.append({kind, detail}); }
+};
+
+inline QString designText(const ControlDesign &control)
+{
+    return QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
+}
+
+// A text box's text as stored, line breaks back as CR LF.
+inline QString storedText(QWidget *widget)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(widget))
+        return line->text();
+    if (auto *edit = qobject_cast<QTextEdit *>(widget))
+        return edit->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return {};
+}
+
+// Checks one control of a built window against its design row: geometry,
+// font, colours, text, alignment, focus and stacking.
+inline void verifyControl(QWidget *window, const WindowDesign &design, std::size_t index)
+{
+    const ControlDesign &control = design.controls[index];
+    const QString name = QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
+    auto *widget = window->findChild<QWidget *>(name);
+    QVERIFY2(widget, qPrintable(name));
+
+    if (!control.autoSize)
+        QCOMPARE(widget->geometry(), twipsToPixels(control.left, control.top, control.width, control.height));
+    QCOMPARE(widget->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(widget->font().pointSizeF(), control.font.pointSize);
+    QCOMPARE(widget->font().bold(), control.font.bold);
+    QCOMPARE(widget->font().italic(), control.font.italic);
+    QCOMPARE(widget->font().underline(), control.font.underline);
+    QCOMPARE(widget->focusPolicy() == Qt::StrongFocus, control.tabStop);
+    QVERIFY(widget->isVisible());
+    QVERIFY(widget->isEnabled());
+
+    if (control.kind == ControlKind::TextBox) {
+        QCOMPARE(storedText(widget), designText(control));
+        QCOMPARE(qobject_cast<QTextEdit *>(widget) != nullptr, control.multiLine);
+        if (auto *line = qobject_cast<QLineEdit *>(widget))
+            QVERIFY(!line->isReadOnly());
+        if (auto *edit = qobject_cast<QTextEdit *>(widget))
+            QVERIFY(!edit->isReadOnly());
+        const QPalette palette = widget->palette();
+        QCOMPARE(palette.color(QPalette::Base), resolveColour(control.background, QApplication::palette()));
+        QCOMPARE(palette.color(QPalette::Text), resolveColour(control.foreground, QApplication::palette()));
+        if (!control.tabStop)
+            QCOMPARE(widget->focusPolicy(), Qt::ClickFocus); // a caption still takes the caret
+    }
+
+    // Stacking: every later control of the same parent that overlaps this
+    // one lies above it.
+    for (std::size_t later = index + 1; later < design.controls.size(); ++later) {
+        const ControlDesign &other = design.controls[later];
+        if (other.parent != control.parent)
+            continue;
+        auto *otherWidget = window->findChild<QWidget *>(
+            QString::fromUtf8(other.name.data(), static_cast<qsizetype>(other.name.size())));
+        if (!otherWidget || !otherWidget->geometry().intersects(widget->geometry()))
+            continue;
+        const QObjectList siblings = widget->parentWidget()->children();
+        QVERIFY2(siblings.indexOf(otherWidget) > siblings.indexOf(widget),
+                 qPrintable(name + QStringLiteral(" under ") + otherWidget->objectName()));
+    }
+}
+
+} // namespace varnel::testing

@@ -1,0 +1,232 @@
+#include "test_support.h"
+
+#include "ui/design/application.h"
+#include "ui/design/picture_box.h"
+#include "ui/main/form1.h"
+#include "ui/main/form1_design.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QPushButton>
+
+#include <memory>
+
+using namespace varnel;
+using namespace varnel::testing;
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void window();
+    void controlsFollowTheDesign_data();
+    void controlsFollowTheDesign();
+    void photographUnscaledAndCropped();
+    void initialFocusAndTabCycle();
+    void computeByClick_data();
+    void computeByClick();
+    void errorLeavesFieldsAndProgram_data();
+    void errorLeavesFieldsAndProgram();
+    void enterDoesNotCompute();
+    void resizeMovesNothing();
+
+private:
+    QStringList resultTexts() const;
+    void typeFrequency(const QString &text);
+
+    std::unique_ptr<RecordingReporter> m_reporter;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestForm1::initTestCase()
+{
+    setUpApplication(*qApp);
+}
+
+void TestForm1::init()
+{
+    QLocale::setDefault(QLocale::c());
+    m_reporter = std::make_unique<RecordingReporter>();
+    m_form = std::make_unique<Form1>(*m_reporter);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestForm1::cleanup()
+{
+    m_form.reset();
+    m_reporter.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+QStringList TestForm1::resultTexts() const
+{
+    QStringList texts;
+    for (QLineEdit *field : m_form->controls().results)
+        texts << field->text();
+    return texts;
+}
+
+void TestForm1::typeFrequency(const QString &text)
+{
+    QLineEdit *input = m_form->controls().text3;
+    QTest::mouseClick(input, Qt::LeftButton);
+    QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(input, Qt::Key_Delete);
+    QTest::keyClicks(input, text);
+    QCOMPARE(input->text(), text);
+}
+
+void TestForm1::window()
+{
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("VAR-NEL"));
+    QCOMPARE(m_form->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(m_form->size(), QSize(506, 414));
+    QCOMPARE(m_form->palette().color(QPalette::Window), QColor(255, 224, 192));
+    QVERIFY(m_form->autoFillBackground());
+    QVERIFY(!m_form->controls().command1->isDefault());
+    QVERIFY(!m_form->controls().command1->autoDefault());
+}
+
+void TestForm1::controlsFollowTheDesign_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < kForm1Design.controls.size(); ++i)
+        QTest::newRow(kForm1Design.controls[i].name.data()) << static_cast<int>(i);
+}
+
+void TestForm1::controlsFollowTheDesign()
+{
+    QFETCH(int, index);
+    verifyControl(m_form.get(), kForm1Design, static_cast<std::size_t>(index));
+}
+
+void TestForm1::photographUnscaledAndCropped()
+{
+    PictureBox *box = m_form->controls().picture1;
+    QCOMPARE(box->pixmap().size(), QSize(103, 186));
+    // 101 x 181 of it shows inside the 2-pixel border.
+    QCOMPARE(box->canvas()->geometry(), QRect(2, 2, 101, 181));
+    const QImage shown = box->canvas()->grab().toImage();
+    const QImage photo = box->pixmap().toImage();
+    QCOMPARE(shown.pixelColor(0, 0), photo.pixelColor(0, 0));
+    QCOMPARE(shown.pixelColor(100, 180), photo.pixelColor(100, 180));
+}
+
+void TestForm1::initialFocusAndTabCycle()
+{
+    const QStringList cycle {"Picture1", "Text3",  "Text5",  "Text7",    "Command1", "Text10",
+                             "Text12",   "Text15", "Text17", "Text20",   "Text11",   "Text16",
+                             "Text18",   "Text22", "Text25", "Command2", "Command3", "Picture1"};
+    QCOMPARE(QApplication::focusWidget()->objectName(), cycle.first());
+    for (qsizetype i = 1; i < cycle.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), cycle[i]);
+    }
+}
+
+void TestForm1::computeByClick_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("input");
+    // Text10 Text15 Text20 Text16 Text5 Text22 Text25 Text7 Text12 Text17 Text11 Text18
+    QTest::addColumn<QString>("texts");
+
+    QTest::newRow("design input 137.500") << "C"
+                                          << "137.500"
+                                          << "237.99 40 126 193 9.5 33.21 9.96 0.374 9.37 1.575 4.961 7.598";
+    QTest::newRow("435") << "C"
+                         << "435"
+                         << "75.23 12.64 39.83 61.01 6.35 12.17 3.65 0.25 2.962 0.498 1.568 2.402";
+    QTest::newRow("14.2") << "C"
+                          << "14.2"
+                          << "2304.47 387.32 1220.07 1868.84 25.4 247.82 74.35 1 90.727 15.249 48.034 73.576";
+    QTest::newRow("-137.5") << "C"
+                            << "-137.5"
+                            << "-237.99 -40 -126 -193 50.8 132.55 39.76 2 -9.37 -1.575 -4.961 -7.598";
+    QTest::newRow("German reads 137,5") << "de_DE"
+                                        << "137,5"
+                                        << "237,99 40 126 193 9,5 33,21 9,96 0,374 9,37 1,575 4,961 7,598";
+}
+
+void TestForm1::computeByClick()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, input);
+    QFETCH(QString, texts);
+    QLocale::setDefault(QLocale(locale));
+    QCOMPARE(m_form->controls().result(ResultField::Text7)->text(), QStringLiteral(".375"));
+    typeFrequency(input);
+    QTest::mouseClick(m_form->controls().command1, Qt::LeftButton);
+    QCOMPARE(resultTexts().join(QLatin1Char(' ')), texts);
+    QCOMPARE(m_form->controls().text3->text(), input); // never rewritten
+    QVERIFY(m_reporter->reports.isEmpty());
+}
+
+void TestForm1::errorLeavesFieldsAndProgram_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<ErrorKind>("error");
+
+    QTest::newRow("letters") << "abc" << ErrorKind::TypeMismatch;
+    QTest::newRow("empty") << "" << ErrorKind::TypeMismatch;
+    QTest::newRow("0") << "0" << ErrorKind::DivisionByZero;
+    QTest::newRow("1e39") << "1e39" << ErrorKind::Overflow;
+    QTest::newRow("1e-35") << "1e-35" << ErrorKind::Overflow;
+}
+
+void TestForm1::errorLeavesFieldsAndProgram()
+{
+    QFETCH(QString, input);
+    QFETCH(ErrorKind, error);
+    // Both before any compute (placeholders) and after one.
+    for (bool computedFirst : {false, true}) {
+        if (computedFirst) {
+            typeFrequency(QStringLiteral("50"));
+            QTest::mouseClick(m_form->controls().command1, Qt::LeftButton);
+        }
+        const QStringList before = resultTexts();
+        m_reporter->reports.clear();
+        typeFrequency(input);
+        QTest::mouseClick(m_form->controls().command1, Qt::LeftButton);
+        QCOMPARE(m_reporter->reports.size(), 1);
+        QCOMPARE(m_reporter->reports.first().kind, error);
+        QCOMPARE(resultTexts(), before);
+        QVERIFY(m_form->isVisible());
+    }
+    // And the program still computes.
+    typeFrequency(QStringLiteral("137.5"));
+    QTest::mouseClick(m_form->controls().command1, Qt::LeftButton);
+    QCOMPARE(m_form->controls().result(ResultField::Text10)->text(), QStringLiteral("237.99"));
+}
+
+void TestForm1::enterDoesNotCompute()
+{
+    const QStringList before = resultTexts();
+    typeFrequency(QStringLiteral("50"));
+    QTest::keyClick(m_form->controls().text3, Qt::Key_Return);
+    QTest::keyClick(m_form->controls().text3, Qt::Key_Enter);
+    QCOMPARE(resultTexts(), before);
+    QVERIFY(m_reporter->reports.isEmpty());
+}
+
+void TestForm1::resizeMovesNothing()
+{
+    QHash<QString, QRect> before;
+    for (const ControlDesign &control : kForm1Design.controls) {
+        const QString name = QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
+        before.insert(name, m_form->findChild<QWidget *>(name)->geometry());
+    }
+    m_form->resize(900, 700);
+    QCoreApplication::processEvents();
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        QCOMPARE(m_form->findChild<QWidget *>(it.key())->geometry(), it.value());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

@@ -1,0 +1,219 @@
+#include "ui/design/window_builder.h"
+
+#include "ui/design/cursors.h"
+#include "ui/design/picture_box.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include <cmath>
+#include <limits>
+
+namespace varnel {
+
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment toQt(Align align)
+{
+    switch (align) {
+    case Align::Left:
+        return Qt::AlignLeft;
+    case Align::Centre:
+        return Qt::AlignHCenter;
+    case Align::Right:
+        return Qt::AlignRight;
+    }
+    return Qt::AlignLeft;
+}
+
+void applyColours(QWidget *widget, const ControlDesign &control, QPalette::ColorRole backgroundRole,
+                  QPalette::ColorRole foregroundRole)
+{
+    const QPalette system = QApplication::palette();
+    QPalette palette = widget->palette();
+    if (control.background.kind != Colour::Kind::Unset) {
+        const QColor colour = resolveColour(control.background, system);
+        palette.setColor(QPalette::All, backgroundRole, colour);
+    }
+    if (control.foreground.kind != Colour::Kind::Unset) {
+        const QColor colour = resolveColour(control.foreground, system);
+        palette.setColor(QPalette::All, foregroundRole, colour);
+    }
+    widget->setPalette(palette);
+}
+
+QWidget *makeTextBox(const ControlDesign &control, QWidget *parent)
+{
+    const QString text = toQString(control.text);
+    if (!control.multiLine) {
+        auto *edit = new QLineEdit(text, parent);
+        edit->setAlignment(toQt(control.align) | Qt::AlignVCenter);
+        edit->setMaxLength(std::numeric_limits<int>::max()); // any text, any length
+        edit->setCursorPosition(0);
+        applyColours(edit, control, QPalette::Base, QPalette::Text);
+        return edit;
+    }
+    auto *edit = new QTextEdit(parent);
+    edit->setAcceptRichText(false);
+    edit->setTabChangesFocus(true); // Tab moves on, as in every other box
+    edit->setLineWrapMode(QTextEdit::WidgetWidth);
+    edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->document()->setDocumentMargin(0);
+    QTextOption option = edit->document()->defaultTextOption();
+    option.setAlignment(toQt(control.align));
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    edit->document()->setDefaultTextOption(option);
+    // The stored text breaks lines with CR LF; the document with paragraphs.
+    edit->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    // The designs were laid out for a bitmap font whose lines are one pixel
+    // taller than its size; an outline font's own spacing is looser and would
+    // push the second line of a two-line caption out of its box.
+    QTextBlockFormat spacing;
+    spacing.setLineHeight(std::round(control.font.pointSize * 96.0 / 72.0) + 1, QTextBlockFormat::FixedHeight);
+    QTextCursor all(edit->document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(spacing);
+    applyColours(edit, control, QPalette::Base, QPalette::Text);
+    return edit;
+}
+
+QWidget *makeControl(const ControlDesign &control, QWidget *parent)
+{
+    switch (control.kind) {
+    case ControlKind::TextBox:
+        return makeTextBox(control, parent);
+    case ControlKind::PictureBox: {
+        auto *box = new PictureBox(parent);
+        box->setPixmap(QPixmap(toQString(control.text)));
+        return box;
+    }
+    case ControlKind::Button: {
+        auto *button = new QPushButton(toQString(control.text), parent);
+        button->setAutoDefault(false); // Enter in a text box must not press it
+        return button;
+    }
+    case ControlKind::Label: {
+        auto *label = new QLabel(toQString(control.text), parent);
+        label->setWordWrap(true);
+        label->setAlignment(toQt(control.align) | Qt::AlignTop);
+        label->setAutoFillBackground(true);
+        applyColours(label, control, QPalette::Window, QPalette::WindowText);
+        return label;
+    }
+    }
+    return nullptr;
+}
+
+Qt::FocusPolicy focusPolicy(const ControlDesign &control)
+{
+    if (control.tabStop)
+        return Qt::StrongFocus;
+    // A caption still takes the caret when clicked; a label never takes focus.
+    return control.kind == ControlKind::Label ? Qt::NoFocus : Qt::ClickFocus;
+}
+
+} // namespace
+
+QWidget *BuiltControls::widget(std::string_view name) const
+{
+    return m_widgets.value(toQString(name));
+}
+
+void BuiltControls::insert(std::string_view name, QWidget *widget)
+{
+    m_widgets.insert(toQString(name), widget);
+}
+
+QColor resolveColour(const Colour &colour, const QPalette &systemPalette)
+{
+    switch (colour.kind) {
+    case Colour::Kind::Unset:
+        return {};
+    case Colour::Kind::Rgb:
+        return QColor::fromRgb(static_cast<QRgb>(colour.rgb));
+    case Colour::Kind::Window:
+        return systemPalette.color(QPalette::Base);
+    case Colour::Kind::WindowText:
+        return systemPalette.color(QPalette::Text);
+    case Colour::Kind::MenuText:
+        return systemPalette.color(QPalette::WindowText);
+    case Colour::Kind::ButtonFace:
+        return systemPalette.color(QPalette::Button);
+    case Colour::Kind::ButtonText:
+        return systemPalette.color(QPalette::ButtonText);
+    }
+    return {};
+}
+
+QFont designFont(const FontDesign &font)
+{
+    QFont qfont(toQString(kDesignFontFamily));
+    qfont.setPointSizeF(font.pointSize);
+    qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    qfont.setItalic(font.italic);
+    qfont.setUnderline(font.underline);
+    return qfont;
+}
+
+QRect twipsToPixels(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+BuiltControls buildWindow(const WindowDesign &design, QWidget *window)
+{
+    window->setObjectName(toQString(design.name));
+    window->setWindowTitle(toQString(design.title));
+    window->setFont(designFont(fonts::standard));
+    window->setAutoFillBackground(true);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::All, QPalette::Window, resolveColour(design.background, QApplication::palette()));
+    window->setPalette(palette);
+
+    const QRect client = twipsToPixels(design.left, design.top, design.clientWidth, design.clientHeight);
+    if (design.frame == Frame::FixedSingle) {
+        window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        window->setFixedSize(client.size());
+    }
+    if (design.defaultPosition)
+        window->resize(client.size());
+    else
+        window->setGeometry(client); // a top-level's geometry is its client area
+
+    BuiltControls controls;
+    // Created in tab order: Qt stacks later siblings on top and chains focus
+    // in creation order, so the tab index gives both.
+    for (const ControlDesign &control : design.controls) {
+        QWidget *parent = window;
+        if (!control.parent.empty()) {
+            if (auto *box = controls.get<PictureBox>(control.parent))
+                parent = box->canvas();
+        }
+        QWidget *widget = makeControl(control, parent);
+        widget->setObjectName(toQString(control.name));
+        widget->setFont(designFont(control.font));
+        widget->setFocusPolicy(focusPolicy(control));
+        widget->setGeometry(twipsToPixels(control.left, control.top, control.width, control.height));
+        if (auto *box = qobject_cast<PictureBox *>(widget); box && control.autoSize)
+            box->sizeToPixmap();
+        if (control.pointer == Pointer::Hand)
+            widget->setCursor(handCursor());
+        controls.insert(control.name, widget);
+    }
+    return controls;
+}
+
+} // namespace varnel

@@ -1,0 +1,37 @@
+// Turns a window design into widgets. Twips become pixels here and nowhere
+// else; Qt's high-DPI scaling takes the pixels on to larger screens.
+#pragma once
+
+#include "ui/design/window_design.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QPalette>
+#include <QString>
+
+class QWidget;
+
+namespace varnel {
+
+// The widgets of one built window, found by their design names.
+class BuiltControls
+{
+public:
+    QWidget *widget(std::string_view name) const;
+    template<typename T> T *get(std::string_view name) const { return qobject_cast<T *>(widget(name)); }
+    void insert(std::string_view name, QWidget *widget);
+
+private:
+    QHash<QString, QWidget *> m_widgets;
+};
+
+QColor resolveColour(const Colour &colour, const QPalette &systemPalette);
+QFont designFont(const FontDesign &font);
+QRect twipsToPixels(int left, int top, int width, int height);
+
+// Gives `window` the design's title, frame, client size, placement and
+// background, and creates every control in tab order as its child.
+BuiltControls buildWindow(const WindowDesign &design, QWidget *window);
+
+} // namespace varnel

@@ -1,0 +1,105 @@
+#include "ui/main/form1.h"
+
+#include "ui/design/error_reporter.h"
+#include "ui/design/picture_box.h"
+#include "ui/design/window_builder.h"
+#include "ui/main/form1_design.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+namespace varnel {
+
+namespace {
+
+class LineEditWriter final : public FieldWriter
+{
+public:
+    explicit LineEditWriter(const Form1Controls &controls)
+        : m_controls(controls)
+    {
+    }
+
+    void write(ResultField field, const std::string &text) override
+    {
+        QLineEdit *edit = m_controls.result(field);
+        edit->setText(QString::fromStdString(text));
+        edit->setCursorPosition(0); // show a long text from its start
+    }
+
+private:
+    const Form1Controls &m_controls;
+};
+
+// The quoted input in a message, shortened: a pasted page must not make a
+// message box taller than the screen.
+QString quoted(const QString &input)
+{
+    constexpr qsizetype kMaxShown = 40;
+    QString shown = input.size() > kMaxShown ? input.left(kMaxShown) + QChar(0x2026) : input;
+    shown.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return QChar(0x201C) + shown + QChar(0x201D);
+}
+
+} // namespace
+
+QString computeErrorDetail(ErrorKind kind, const QString &input)
+{
+    const QString example = QStringLiteral("137") + QLocale().decimalPoint() + QStringLiteral("5");
+    switch (kind) {
+    case ErrorKind::TypeMismatch:
+        return Form1::tr("The frequency %1 is not a number. Type the frequency in MHz, for example %2.")
+            .arg(quoted(input), example);
+    case ErrorKind::Overflow:
+        return Form1::tr("The frequency %1 is too large or too small to compute.").arg(quoted(input));
+    case ErrorKind::DivisionByZero:
+        return Form1::tr("The frequency %1 is zero. Type a frequency in MHz other than zero.").arg(quoted(input));
+    default:
+        return Form1::tr("The frequency %1 could not be computed.").arg(quoted(input));
+    }
+}
+
+Form1::Form1(ErrorReporter &reporter, QWidget *parent)
+    : QWidget(parent)
+    , m_reporter(reporter)
+{
+    const BuiltControls built = buildWindow(kForm1Design, this);
+    m_controls.text3 = built.get<QLineEdit>("Text3");
+    m_controls.picture1 = built.get<PictureBox>("Picture1");
+    m_controls.command1 = built.get<QPushButton>("Command1");
+    m_controls.command2 = built.get<QPushButton>("Command2");
+    m_controls.command3 = built.get<QPushButton>("Command3");
+    for (ResultField field : kWriteOrder)
+        m_controls.results[static_cast<std::size_t>(field)] = built.get<QLineEdit>(fieldName(field));
+
+    connect(m_controls.command1, &QPushButton::clicked, this, &Form1::onComputeClicked);
+    connect(m_controls.command2, &QPushButton::clicked, this, &Form1::notesRequested);
+    connect(m_controls.command3, &QPushButton::clicked, this, &Form1::websiteRequested);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The first control in tab order that Tab visits; the input is one Tab away.
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        m_controls.picture1->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Form1::onComputeClicked()
+{
+    const QString input = m_controls.text3->text();
+    const QByteArray text = input.toUtf8();
+    const QByteArray separator = QLocale().decimalPoint().toUtf8();
+    LineEditWriter writer(m_controls);
+    const ErrorKind error = runCompute(m_calculator, {text.constData(), static_cast<std::size_t>(text.size())},
+                                       {separator.constData(), static_cast<std::size_t>(separator.size())}, writer);
+    // The error was met before the first field was written, so every result
+    // still shows what it did; the program goes on.
+    if (error != ErrorKind::None)
+        m_reporter.report(this, error, computeErrorDetail(error, input));
+}
+
+} // namespace varnel

@@ -1,0 +1,10 @@
+// The main window's stored design.
+#pragma once
+
+#include "ui/design/window_design.h"
+
+namespace varnel {
+
+extern const WindowDesign kForm1Design;
+
+} // namespace varnel
