@@ -13,8 +13,7 @@ QString errorTitle(ErrorKind kind)
 
 void MessageBoxReporter::report(QWidget *parent, ErrorKind kind, const QString &detail)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), errorTitle(kind), QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), errorTitle(kind), QMessageBox::Ok, parent);
     box.setInformativeText(detail);
     box.exec();
 }
