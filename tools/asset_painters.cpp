@@ -5,8 +5,12 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <vector>
 
 namespace varnel::assets {
 
@@ -160,6 +164,494 @@ QImage antennaPhoto()
 
     addGrain(image, random);
     return to24Bit(image);
+}
+
+namespace {
+
+const QColor kDrawingBackground(127, 253, 255);
+const QColor kElementOrange(232, 143, 0);
+
+QPointF along(QPointF from, QPointF to, double t)
+{
+    return from + (to - from) * t;
+}
+
+QPointF unitNormal(QPointF from, QPointF to)
+{
+    const QPointF d = to - from;
+    const double length = std::hypot(d.x(), d.y());
+    return {d.y() / length, -d.x() / length};
+}
+
+void arrowHead(QPainter &p, QPointF tip, QPointF from, double size = 5)
+{
+    const QPointF d = tip - from;
+    const double length = std::hypot(d.x(), d.y());
+    const QPointF u = d / length;
+    const QPointF n(-u.y(), u.x());
+    const QPointF base = tip - u * size;
+    p.setBrush(p.pen().color());
+    p.drawPolygon(QPolygonF {tip, base + n * (size * 0.4), base - n * (size * 0.4)});
+}
+
+// A dimension line between a and b with arrows at both ends.
+void dimension(QPainter &p, QPointF a, QPointF b)
+{
+    p.drawLine(a, b);
+    arrowHead(p, a, b);
+    arrowHead(p, b, a);
+}
+
+} // namespace
+
+QImage dimensionDiagram()
+{
+    QImage image(200, 174, QImage::Format_RGB32);
+    image.fill(kDrawingBackground);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The square loop in oblique view: a flat parallelogram. Its corners,
+    // named by where they lie: left, far (top), right and near (bottom).
+    const QPointF top(96, 82);
+    const QPointF right(188, 104);
+    const QPointF bottom(124, 118);
+    const QPointF left = top + (bottom - right);
+    // The feed gap breaks the upper-right side.
+    const QPointF gapStart = along(top, right, 0.52);
+    const QPointF gapEnd = along(top, right, 0.62);
+    // The verticals leave the lower-left side close to the left corner.
+    const QPointF foot = along(left, bottom, 0.16);
+
+    QPen element(kElementOrange, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(element);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF {gapEnd, right, bottom, left, top, gapStart});
+    // The lower element descends; the upper one rises in front of the
+    // upper-left side, so it is drawn last with a thin gap around it.
+    p.drawLine(foot, foot + QPointF(0, 50));
+    p.setPen(QPen(kDrawingBackground, 6.5, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(foot + QPointF(0, -8), foot + QPointF(0, -30));
+    p.setPen(element);
+    p.drawLine(foot, foot + QPointF(0, -76));
+
+    p.setPen(QPen(Qt::black, 1.0));
+    // HEIGHT: extension lines at the top of the upper element and at the
+    // loop, a vertical double arrow between them at the left.
+    const double topOfElement = foot.y() - 76;
+    p.drawLine(QPointF(6, topOfElement), QPointF(foot.x() - 4, topOfElement));
+    p.drawLine(QPointF(6, foot.y()), QPointF(foot.x() - 4, foot.y()));
+    dimension(p, QPointF(12, topOfElement + 1), QPointF(12, foot.y() - 1));
+
+    // GAP: two parallel slanted lines up from the gap's ends, with arrows
+    // pointing at them from either side.
+    const QPointF rise(10, -36);
+    p.drawLine(gapStart + QPointF(1, -4), gapStart + rise);
+    p.drawLine(gapEnd + QPointF(1, -4), gapEnd + rise);
+    const double arrowY = gapStart.y() - 24;
+    const double firstX = gapStart.x() + 10 * (24.0 / 36.0) - 0.5;
+    const double secondX = gapEnd.x() + 10 * (20.0 / 36.0) + 0.5;
+    p.drawLine(QPointF(firstX - 16, arrowY), QPointF(firstX, arrowY));
+    arrowHead(p, QPointF(firstX, arrowY), QPointF(firstX - 16, arrowY));
+    p.drawLine(QPointF(secondX + 16, arrowY + 4), QPointF(secondX, arrowY + 4));
+    arrowHead(p, QPointF(secondX, arrowY + 4), QPointF(secondX + 16, arrowY + 4));
+
+    // END: a slanted dimension from the gap to the right-hand corner, just
+    // outside the side.
+    const QPointF out = unitNormal(gapEnd, right) * 6.0;
+    dimension(p, gapEnd + out, right + out);
+    p.drawLine(gapEnd + out * 0.3, gapEnd + out * 1.3);
+    p.drawLine(right + out * 0.3, right + out * 1.3);
+
+    // SIDE: tick marks along the lower-right side, at its ends and between.
+    const QPointF tick = unitNormal(right, bottom) * 4.0;
+    for (double t : {0.0, 0.25, 0.5, 0.75, 1.0}) {
+        const QPointF at = along(right, bottom, t);
+        const double length = (t == 0.0 || t == 1.0) ? 1.6 : 1.0;
+        p.drawLine(at - tick * length, at + tick * length);
+    }
+    p.end();
+    return to24Bit(image);
+}
+
+namespace {
+
+// Capital letters as pen strokes on a 4 x 6 grid, for lettering that looks
+// drawn by hand and does not depend on the fonts of the machine.
+struct Glyph
+{
+    char letter;
+    std::initializer_list<std::initializer_list<QPointF>> strokes;
+};
+
+const Glyph kGlyphs[] = {
+    {'A', {{{0, 6}, {2, 0}, {4, 6}}, {{1, 4}, {3, 4}}}},
+    {'C', {{{4, 1}, {3, 0}, {1, 0}, {0, 1}, {0, 5}, {1, 6}, {3, 6}, {4, 5}}}},
+    {'E', {{{4, 0}, {0, 0}, {0, 6}, {4, 6}}, {{0, 3}, {3, 3}}}},
+    {'I', {{{2, 0}, {2, 6}}, {{1, 0}, {3, 0}}, {{1, 6}, {3, 6}}}},
+    {'L', {{{0, 0}, {0, 6}, {4, 6}}}},
+    {'O', {{{1, 0}, {3, 0}, {4, 1}, {4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 1}, {1, 0}}}},
+    {'P', {{{0, 6}, {0, 0}, {3, 0}, {4, 1}, {4, 2}, {3, 3}, {0, 3}}}},
+    {'R', {{{0, 6}, {0, 0}, {3, 0}, {4, 1}, {4, 2}, {3, 3}, {0, 3}}, {{2, 3}, {4, 6}}}},
+    {'S', {{{4, 1}, {3, 0}, {1, 0}, {0, 1}, {0, 2}, {1, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {1, 6}, {0, 5}}}},
+    {'T', {{{0, 0}, {4, 0}}, {{2, 0}, {2, 6}}}},
+};
+
+void letter(QPainter &p, QString text, QPointF origin, double scale, Random &random)
+{
+    p.setPen(QPen(Qt::black, 1.15, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    QPointF at = origin;
+    for (QChar c : text) {
+        for (const Glyph &glyph : kGlyphs) {
+            if (glyph.letter != c.toLatin1())
+                continue;
+            for (const auto &stroke : glyph.strokes) {
+                QPolygonF line;
+                for (const QPointF &point : stroke)
+                    line << at + point * scale + QPointF(random.between(-0.3, 0.3), random.between(-0.3, 0.3));
+                p.drawPolyline(line);
+            }
+        }
+        at.rx() += 6 * scale;
+    }
+}
+
+// A wobbly stroke from a to b, as a pen held by hand draws it.
+QPainterPath handLine(QPointF a, QPointF b, Random &random)
+{
+    QPainterPath path(a);
+    const int steps = 6;
+    for (int i = 1; i <= steps; ++i) {
+        const QPointF wobble = i == steps ? QPointF() : QPointF(random.between(-0.5, 0.5), random.between(-0.5, 0.5));
+        path.lineTo(along(a, b, double(i) / steps) + wobble);
+    }
+    return path;
+}
+
+// A capacitor across a lead: two plates, perpendicular to the lead.
+void capacitor(QPainter &p, QPointF centre, bool vertical, Random &random)
+{
+    const QPointF half = vertical ? QPointF(0, 5.5) : QPointF(5.5, 0);
+    const QPointF gap = vertical ? QPointF(2.2, 0) : QPointF(0, 2.2);
+    p.drawPath(handLine(centre - gap - half, centre - gap + half, random));
+    p.drawPath(handLine(centre + gap - half, centre + gap + half, random));
+}
+
+} // namespace
+
+QImage capacitorSketch()
+{
+    QImage image(225, 60, QImage::Format_RGB32);
+    image.fill(kDrawingBackground);
+    Random random(0xca9);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The element: an orange bar along the top, broken at the feed gap.
+    p.setPen(Qt::NoPen);
+    p.setBrush(kElementOrange);
+    auto bar = [&](double from, double to) {
+        QPolygonF shape;
+        for (double x = from; x <= to; x += 6)
+            shape << QPointF(x, random.between(-0.5, 0.5));
+        shape << QPointF(to, 0) << QPointF(to, 12);
+        for (double x = to; x >= from; x -= 6)
+            shape << QPointF(x, 12 + random.between(-0.6, 0.6));
+        shape << QPointF(from, 12);
+        p.drawPolygon(shape);
+    };
+    bar(-2, 98);
+    bar(120, 227);
+
+    const QColor red(220, 20, 20);
+    const QColor yellow(236, 206, 0);
+    const QPointF breakLeft(98, 6);
+    const QPointF breakRight(120, 6);
+
+    // Parallel capacitor, bridging the break in the bar.
+    p.setPen(QPen(red, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(handLine(breakLeft, QPointF(106.8, 6), random));
+    p.drawPath(handLine(QPointF(111.2, 6), breakRight, random));
+    capacitor(p, QPointF(109, 6), true, random);
+
+    // Connector at the bottom centre.
+    const QRectF connector(103, 47, 16, 13);
+
+    // Series capacitor, on the red lead from the break's left end down to
+    // the connector.
+    p.setPen(QPen(red, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(handLine(QPointF(99, 12), QPointF(99, 25.8), random));
+    capacitor(p, QPointF(99, 28), false, random);
+    p.drawPath(handLine(QPointF(99, 30.2), QPointF(107, 47), random));
+
+    // Yellow lead from the bar's right-hand end at the break into the connector.
+    p.setPen(QPen(yellow, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(handLine(QPointF(119, 12), QPointF(115, 47), random));
+
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(24, 24, 24));
+    p.drawRoundedRect(connector, 2, 2);
+    p.setBrush(QColor(90, 90, 90));
+    p.drawRect(QRectF(connector.left() + 4, connector.top() + 4, 8, 5));
+
+    letter(p, QStringLiteral("SERIES"), QPointF(22, 18), 1.35, random);
+    letter(p, QStringLiteral("CAPACITOR"), QPointF(10, 31), 1.35, random);
+    letter(p, QStringLiteral("PARALLEL"), QPointF(150, 24), 1.35, random);
+    letter(p, QStringLiteral("CAPACITOR"), QPointF(144, 37), 1.35, random);
+
+    // Leader lines from the lettering to what it names.
+    p.setPen(QPen(QColor(0, 0, 230), 0.8));
+    p.drawPath(handLine(QPointF(82, 28), QPointF(92, 28), random));
+    p.drawPath(handLine(QPointF(146, 27), QPointF(112, 13), random));
+    p.end();
+    return to24Bit(image);
+}
+
+namespace {
+
+// White with a black outline; '.' is transparent.
+// clang-format off
+const char *const kHand[32] = {
+        "................................",
+        "................................",
+        "................................",
+        "................................",
+        "................................",
+        "................................",
+        "................................",
+        "................................",
+        "................................",
+        ".............##.................",
+        "............#oo#................",
+        "............#oo#................",
+        "............#oo#................",
+        "............#oo#................",
+        "............#oo###..............",
+        "............#oo#oo##............",
+        "............#oo#oo#o##..........",
+        "............#oo#oo#oo#o#........",
+        "........###.#oo#oo#oo#oo#.......",
+        "........#oo##oooooooooooo#......",
+        "........#ooo#ooooooooooooo#.....",
+        ".........#oo#ooooooooooooo#.....",
+        ".........#oooooooooooooooo#.....",
+        "..........#ooooooooooooooo#.....",
+        "..........#oooooooooooooo#......",
+        "...........#ooooooooooooo#......",
+        "...........#oooooooooooo#.......",
+        "............#ooooooooooo#.......",
+        "............#############.......",
+        "............#############.......",
+        "............#############.......",
+        "................................",
+};
+// clang-format on
+
+enum class Ink { Transparent, Black, White, Cyan, Grey };
+
+// Little-endian writers for the Windows bitmap structures.
+void put16(QByteArray &out, int value)
+{
+    out.append(static_cast<char>(value & 0xff));
+    out.append(static_cast<char>((value >> 8) & 0xff));
+}
+
+void put32(QByteArray &out, std::uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.append(static_cast<char>((value >> shift) & 0xff));
+}
+
+int rowBytes(int width, int bitsPerPixel)
+{
+    return ((width * bitsPerPixel + 31) / 32) * 4;
+}
+
+// One image of an icon or cursor file: BITMAPINFOHEADER (height doubled for
+// the two masks), palette, colour bits and the AND mask, rows bottom-up.
+QByteArray bitmapResource(int size, int bitsPerPixel, const std::vector<QRgb> &palette,
+                          const std::function<int(int, int)> &indexAt,
+                          const std::function<bool(int, int)> &transparentAt)
+{
+    const int colourRow = rowBytes(size, bitsPerPixel);
+    const int maskRow = rowBytes(size, 1);
+    QByteArray out;
+    put32(out, 40);
+    put32(out, static_cast<std::uint32_t>(size));
+    put32(out, static_cast<std::uint32_t>(size * 2));
+    put16(out, 1);
+    put16(out, bitsPerPixel);
+    put32(out, 0); // BI_RGB
+    put32(out, static_cast<std::uint32_t>((colourRow + maskRow) * size));
+    put32(out, 0);
+    put32(out, 0);
+    put32(out, static_cast<std::uint32_t>(palette.size()));
+    put32(out, 0);
+    for (QRgb colour : palette) {
+        out.append(static_cast<char>(qBlue(colour)));
+        out.append(static_cast<char>(qGreen(colour)));
+        out.append(static_cast<char>(qRed(colour)));
+        out.append('\0');
+    }
+    for (int y = size - 1; y >= 0; --y) {
+        QByteArray row(colourRow, '\0');
+        for (int x = 0; x < size; ++x) {
+            const int index = transparentAt(x, y) ? 0 : indexAt(x, y);
+            const int bit = x * bitsPerPixel;
+            row[bit / 8] = static_cast<char>(row[bit / 8] | (index << (8 - bitsPerPixel - bit % 8)));
+        }
+        out += row;
+    }
+    for (int y = size - 1; y >= 0; --y) {
+        QByteArray row(maskRow, '\0');
+        for (int x = 0; x < size; ++x) {
+            if (transparentAt(x, y))
+                row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+        }
+        out += row;
+    }
+    return out;
+}
+
+struct Resource
+{
+    int size;
+    int colours;
+    int bitsPerPixel;
+    int hotSpotX; // cursors only; icons store planes and bit count here
+    int hotSpotY;
+    QByteArray data;
+};
+
+// The ICONDIR and its entries, then the images. Type 1 is an icon, 2 a cursor.
+QByteArray resourceFile(int type, const std::vector<Resource> &images)
+{
+    QByteArray out;
+    put16(out, 0);
+    put16(out, type);
+    put16(out, static_cast<int>(images.size()));
+    std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(images.size());
+    for (const Resource &image : images) {
+        out.append(static_cast<char>(image.size % 256));
+        out.append(static_cast<char>(image.size % 256));
+        out.append(static_cast<char>(image.colours % 256));
+        out.append('\0');
+        put16(out, type == 2 ? image.hotSpotX : 1);
+        put16(out, type == 2 ? image.hotSpotY : image.bitsPerPixel);
+        put32(out, static_cast<std::uint32_t>(image.data.size()));
+        put32(out, offset);
+        offset += static_cast<std::uint32_t>(image.data.size());
+    }
+    for (const Resource &image : images)
+        out += image.data;
+    return out;
+}
+
+// The icon's geometry in a unit square: a window tilted a little, its title
+// bar across the top, its shadow down and to the right.
+constexpr double kTilt = -12.0;
+const QRectF kIconWindow(0.12, 0.2, 0.7, 0.58);
+constexpr double kTitleBar = 0.2;
+const QPointF kShadowOffset(0.07, 0.07);
+
+Ink iconInkAt(int x, int y, int size)
+{
+    const QPointF centre = kIconWindow.center();
+    const double a = -kTilt * M_PI / 180.0;
+    const QPointF p = QPointF((x + 0.5) / size, (y + 0.5) / size) - centre;
+    // Undo the tilt, so the window is upright around its centre.
+    const QPointF q
+        = QPointF(p.x() * std::cos(a) - p.y() * std::sin(a), p.x() * std::sin(a) + p.y() * std::cos(a)) + centre;
+    const double line = 1.0 / size;
+    if (kIconWindow.contains(q)) {
+        const bool edge = q.x() < kIconWindow.left() + line || q.x() >= kIconWindow.right() - line
+            || q.y() < kIconWindow.top() + line || q.y() >= kIconWindow.bottom() - line;
+        const double barBottom = kIconWindow.top() + kTitleBar;
+        // Below 24 pixels a line under the title bar would leave it no cyan.
+        const bool separator = size >= 24 && q.y() >= barBottom - line && q.y() < barBottom;
+        if (edge || separator)
+            return Ink::Black;
+        return q.y() < barBottom ? Ink::Cyan : Ink::White;
+    }
+    if (kIconWindow.translated(kShadowOffset).contains(q))
+        return Ink::Grey;
+    return Ink::Transparent;
+}
+
+} // namespace
+
+QByteArray handCursorFile()
+{
+    auto at = [](int x, int y) { return kHand[y][x]; };
+    const QByteArray image = bitmapResource(
+        32, 1, {qRgb(0, 0, 0), qRgb(255, 255, 255)}, [&](int x, int y) { return at(x, y) == 'o' ? 1 : 0; },
+        [&](int x, int y) { return at(x, y) == '.'; });
+    return resourceFile(2, {{32, 2, 1, kHandHotSpotX, kHandHotSpotY, image}});
+}
+
+QByteArray applicationIconFile()
+{
+    // The classic 16-colour palette: black, grey, cyan and white are used.
+    const std::vector<QRgb> vga {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+                                 qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+                                 qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+                                 qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+    auto vgaIndex = [](Ink ink) {
+        switch (ink) {
+        case Ink::Black:
+        case Ink::Transparent:
+            return 0;
+        case Ink::Grey:
+            return 8;
+        case Ink::Cyan:
+            return 14;
+        case Ink::White:
+            return 15;
+        }
+        return 0;
+    };
+    auto colourImage = [&](int size) {
+        return bitmapResource(
+            size, 4, vga, [&](int x, int y) { return vgaIndex(iconInkAt(x, y, size)); },
+            [&](int x, int y) { return iconInkAt(x, y, size) == Ink::Transparent; });
+    };
+    // In two colours the title bar and the shadow are black, the client white.
+    const QByteArray mono = bitmapResource(
+        32, 1, {qRgb(0, 0, 0), qRgb(255, 255, 255)},
+        [&](int x, int y) { return iconInkAt(x, y, 32) == Ink::White ? 1 : 0; },
+        [&](int x, int y) { return iconInkAt(x, y, 32) == Ink::Transparent; });
+    return resourceFile(
+        1, {{32, 2, 1, 0, 0, mono}, {32, 16, 4, 0, 0, colourImage(32)}, {16, 16, 4, 0, 0, colourImage(16)}});
+}
+
+QImage applicationIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size, size);
+    p.translate(kIconWindow.center());
+    p.rotate(kTilt);
+    p.translate(-kIconWindow.center());
+    const double line = std::max(1.0 / size, 0.025);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(128, 128, 128, 200));
+    p.drawRect(kIconWindow.translated(kShadowOffset));
+    p.setBrush(Qt::white);
+    p.drawRect(kIconWindow);
+    p.setBrush(QColor(0, 255, 255));
+    p.drawRect(QRectF(kIconWindow.topLeft(), QSizeF(kIconWindow.width(), kTitleBar)));
+    p.setPen(QPen(Qt::black, line, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    const QRectF outline = kIconWindow.adjusted(line / 2, line / 2, -line / 2, -line / 2);
+    p.drawRect(outline);
+    p.drawLine(QPointF(outline.left(), kIconWindow.top() + kTitleBar),
+               QPointF(outline.right(), kIconWindow.top() + kTitleBar));
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace varnel::assets
