@@ -1,0 +1,67 @@
+// Program start: runs a command line as a separate process and returns at
+// once with its task identifier, without waiting for it.
+#pragma once
+
+#include "platform/error_kind.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnel {
+
+// The classic window styles of a started program's main window.
+enum class WindowStyle : int {
+    Hidden = 0,
+    NormalFocus = 1,
+    MinimizedFocus = 2,
+    MaximizedFocus = 3,
+    NormalNoFocus = 4,
+    MinimizedNoFocus = 6,
+};
+
+struct StartResult
+{
+    ErrorKind error = ErrorKind::None;
+    double taskId = 0; // the process id
+};
+
+class ProgramStarter
+{
+public:
+    virtual ~ProgramStarter() = default;
+    virtual StartResult start(std::string_view commandLine, WindowStyle style) = 0;
+};
+
+// A command line taken apart at its blanks; no shell ever sees it.
+struct ParsedCommand
+{
+    std::string program;
+    std::vector<std::string> arguments;
+    // "start.exe X" (or "start X") asks to open X with the desktop's default
+    // handler: X is then the whole rest of the line, as one argument.
+    bool openWithDefaultHandler = false;
+};
+
+ParsedCommand parseCommandLine(std::string_view commandLine);
+
+// Starts processes on this machine. "start.exe" exists on no current
+// desktop, so a request for it opens its argument with the default handler
+// (xdg-open on Linux and the BSDs, open on macOS, the shell on Windows);
+// the style cannot hide another program's window there and is not passed on.
+class SystemProgramStarter final : public ProgramStarter
+{
+public:
+    SystemProgramStarter() = default;
+    SystemProgramStarter(const SystemProgramStarter &) = delete;
+    SystemProgramStarter &operator=(const SystemProgramStarter &) = delete;
+    ~SystemProgramStarter() override;
+
+    StartResult start(std::string_view commandLine, WindowStyle style) override;
+
+private:
+    void reapFinished();
+    std::vector<long> m_children; // started, not yet reaped
+};
+
+} // namespace varnel
