@@ -1,4 +1,6 @@
 // varnel: starts with the main window and runs until its last window closes.
+#include "platform/program_start.h"
+#include "ui/companion/companion_windows.h"
 #include "ui/design/application.h"
 #include "ui/design/error_reporter.h"
 #include "ui/main/form1.h"
@@ -37,7 +39,11 @@ int main(int argc, char **argv)
     varnel::setUpApplication(app);
 
     varnel::MessageBoxReporter reporter;
+    varnel::SystemProgramStarter starter;
+    varnel::CompanionWindows companions(reporter, starter);
     varnel::Form1 form1(reporter);
+    QObject::connect(&form1, &varnel::Form1::notesRequested, &companions, &varnel::CompanionWindows::showNotes);
+    QObject::connect(&form1, &varnel::Form1::websiteRequested, &companions, &varnel::CompanionWindows::showWebLink);
     form1.show();
     return QApplication::exec();
 }

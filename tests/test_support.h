@@ -5,6 +5,8 @@
 #include "ui/design/window_builder.h"
 #include "ui/design/window_design.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QTest>
@@ -49,8 +51,8 @@ inline void verifyControl(QWidget *window, const WindowDesign &design, std::size
     auto *widget = window->findChild<QWidget *>(name);
     QVERIFY2(widget, qPrintable(name));
 
-    if (!control.autoSize)
-        QCOMPARE(widget->geometry(), twipsToPixels(control.left, control.top, control.width, control.height));
+    // Picture boxes sized to their image land on the stored size too.
+    QCOMPARE(widget->geometry(), twipsToPixels(control.left, control.top, control.width, control.height));
     QCOMPARE(widget->font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(widget->font().pointSizeF(), control.font.pointSize);
     QCOMPARE(widget->font().bold(), control.font.bold);
@@ -73,6 +75,19 @@ inline void verifyControl(QWidget *window, const WindowDesign &design, std::size
         if (!control.tabStop)
             QCOMPARE(widget->focusPolicy(), Qt::ClickFocus); // a caption still takes the caret
     }
+    if (control.kind == ControlKind::Label) {
+        auto *label = qobject_cast<QLabel *>(widget);
+        QVERIFY(label);
+        QCOMPARE(label->text(), designText(control));
+        QVERIFY(label->wordWrap());
+        QVERIFY(label->autoFillBackground());
+        QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+        const QPalette palette = widget->palette();
+        QCOMPARE(palette.color(QPalette::Window), resolveColour(control.background, QApplication::palette()));
+        QCOMPARE(palette.color(QPalette::WindowText), resolveColour(control.foreground, QApplication::palette()));
+    }
+    const bool hand = widget->cursor().shape() == Qt::BitmapCursor;
+    QCOMPARE(hand, control.pointer == Pointer::Hand);
 
     // Stacking: every later control of the same parent that overlaps this
     // one lies above it.

@@ -1,5 +1,6 @@
 #include "tools/asset_painters.h"
 
+#include <QFile>
 #include <QTest>
 
 class TestAssets : public QObject
@@ -9,7 +10,30 @@ class TestAssets : public QObject
 private slots:
     void committedImagesMatchTheirPainters_data();
     void committedImagesMatchTheirPainters();
+    void iconAndCursorFiles_data();
+    void iconAndCursorFiles();
+    void themeIcons();
 };
+
+namespace {
+
+int word(const QByteArray &bytes, qsizetype at)
+{
+    return static_cast<quint8>(bytes[at]) | static_cast<quint8>(bytes[at + 1]) << 8;
+}
+
+qint64 dword(const QByteArray &bytes, qsizetype at)
+{
+    return word(bytes, at) | static_cast<qint64>(word(bytes, at + 2)) << 16;
+}
+
+QByteArray readAsset(const QString &file)
+{
+    QFile f(QStringLiteral(VARNEL_ASSETS_DIR "/") + file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
 
 void TestAssets::committedImagesMatchTheirPainters_data()
 {
@@ -18,6 +42,9 @@ void TestAssets::committedImagesMatchTheirPainters_data()
     QTest::addColumn<QSize>("size");
 
     QTest::newRow("antenna photograph") << "antenna_photo.png" << varnel::assets::antennaPhoto() << QSize(103, 186);
+    QTest::newRow("dimension diagram") << "dimension_diagram.png" << varnel::assets::dimensionDiagram()
+                                       << QSize(200, 174);
+    QTest::newRow("capacitor sketch") << "capacitor_sketch.png" << varnel::assets::capacitorSketch() << QSize(225, 60);
 }
 
 void TestAssets::committedImagesMatchTheirPainters()
@@ -32,6 +59,74 @@ void TestAssets::committedImagesMatchTheirPainters()
     QCOMPARE(painted.format(), QImage::Format_RGB888);
     // Pixel for pixel: run tools/make_assets after changing a painter.
     QCOMPARE(committed.convertToFormat(QImage::Format_RGB888), painted);
+}
+
+// Read as the system reads them: ICONDIR, one ICONDIRENTRY per image, and
+// each image's BITMAPINFOHEADER with its height doubled for the AND mask.
+void TestAssets::iconAndCursorFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("painted");
+    QTest::addColumn<int>("type");
+    // per image: width, colour count, first WORD (planes / hot spot x), second WORD (bit count / hot spot y), bits
+    QTest::addColumn<QList<QList<int>>>("images");
+
+    QTest::newRow("hand cursor") << "hand.cur" << varnel::assets::handCursorFile() << 2
+                                 << QList<QList<int>> {{32, 2, 13, 9, 1}};
+    QTest::newRow("application icon") << "varnel.ico" << varnel::assets::applicationIconFile() << 1
+                                      << QList<QList<int>> {{32, 2, 1, 1, 1}, {32, 16, 1, 4, 4}, {16, 16, 1, 4, 4}};
+}
+
+void TestAssets::iconAndCursorFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, painted);
+    QFETCH(int, type);
+    QFETCH(QList<QList<int>>, images);
+    const QByteArray bytes = readAsset(file);
+    QCOMPARE(bytes, painted);
+
+    QCOMPARE(word(bytes, 0), 0);
+    QCOMPARE(word(bytes, 2), type);
+    QCOMPARE(word(bytes, 4), images.size());
+    for (qsizetype i = 0; i < images.size(); ++i) {
+        const qsizetype entry = 6 + 16 * i;
+        const QList<int> &expected = images[i];
+        QCOMPARE(int(quint8(bytes[entry])), expected[0]);
+        QCOMPARE(int(quint8(bytes[entry + 1])), expected[0]);
+        QCOMPARE(int(quint8(bytes[entry + 2])), expected[1]);
+        QCOMPARE(word(bytes, entry + 4), expected[2]);
+        QCOMPARE(word(bytes, entry + 6), expected[3]);
+        const qint64 size = dword(bytes, entry + 8);
+        const qint64 offset = dword(bytes, entry + 12);
+        QVERIFY(offset + size <= bytes.size());
+        QCOMPARE(dword(bytes, offset), 40);
+        QCOMPARE(dword(bytes, offset + 4), expected[0]);
+        QCOMPARE(dword(bytes, offset + 8), 2 * expected[0]);
+        QCOMPARE(word(bytes, offset + 14), expected[4]);
+        const int rowBytes = ((expected[0] * expected[4] + 31) / 32) * 4;
+        const int maskRowBytes = ((expected[0] + 31) / 32) * 4;
+        QCOMPARE(size, 40 + 4 * (1 << expected[4]) + (rowBytes + maskRowBytes) * expected[0]);
+    }
+
+    // Qt reads them too; the cursor's hot spot is opaque, its corner is not.
+    const QImage image(QStringLiteral(VARNEL_ASSETS_DIR "/") + file);
+    QCOMPARE(image.size(), QSize(32, 32));
+    if (type == 2) {
+        QCOMPARE(qAlpha(image.pixel(13, 9)), 255);
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(13, 8)), 0); // nothing above the finger's tip
+    }
+}
+
+void TestAssets::themeIcons()
+{
+    for (int size : varnel::assets::kThemeIconSizes) {
+        const QImage committed(QStringLiteral(VARNEL_ASSETS_DIR "/icons/hicolor/%1x%1/apps/varnel.png").arg(size));
+        QCOMPARE(committed.size(), QSize(size, size));
+        QVERIFY(committed.hasAlphaChannel());
+        QCOMPARE(committed.convertToFormat(QImage::Format_ARGB32), varnel::assets::applicationIcon(size));
+    }
 }
 
 QTEST_MAIN(TestAssets)

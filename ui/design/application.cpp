@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -26,7 +27,11 @@ void setUpApplication(QApplication &app)
     // is the classic Windows look; Qt ships it on every platform.
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);
-    Q_UNUSED(app);
+    // Every window shows the application icon in its title bar.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/assets/icons/hicolor/%1x%1/apps/varnel.png").arg(size), QSize(size, size));
+    app.setWindowIcon(icon);
 }
 
 } // namespace varnel

@@ -4,6 +4,7 @@
 #include "ui/design/picture_box.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -164,6 +165,12 @@ QFont designFont(const FontDesign &font)
     qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);
+    // The substitutes are Arial-wide, a twentieth wider than the bitmap font
+    // the designs were laid out in; narrowed, the notes keep their author's
+    // line breaks instead of wrapping a word or two onto lines of their own.
+    static const bool designFamilyInstalled = QFontDatabase::hasFamily(qfont.family());
+    if (!designFamilyInstalled)
+        qfont.setStretch(95);
     return qfont;
 }
 

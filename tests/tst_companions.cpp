@@ -1,0 +1,318 @@
+#include "test_support.h"
+
+#include "platform/program_start.h"
+#include "ui/companion/companion_windows.h"
+#include "ui/companion/form2.h"
+#include "ui/companion/form2_design.h"
+#include "ui/companion/web.h"
+#include "ui/companion/web_design.h"
+#include "ui/design/application.h"
+#include "ui/design/picture_box.h"
+#include "ui/main/form1.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+using namespace varnel;
+using namespace varnel::testing;
+
+namespace {
+
+class RecordingStarter final : public ProgramStarter
+{
+public:
+    struct Call
+    {
+        std::string commandLine;
+        WindowStyle style;
+    };
+    std::vector<Call> calls;
+    bool fail = false;
+    StartResult start(std::string_view commandLine, WindowStyle style) override
+    {
+        calls.push_back({std::string(commandLine), style});
+        return fail ? StartResult {ErrorKind::CannotStartProgram, 0} : StartResult {ErrorKind::None, 4242};
+    }
+};
+
+template<typename T> int countTopLevel()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        count += qobject_cast<T *>(widget) != nullptr;
+    return count;
+}
+
+} // namespace
+
+class TestCompanions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void notesFollowTheDesign_data();
+    void notesFollowTheDesign();
+    void notesTextsWordForWord();
+    void notesTabCycle();
+    void notesTwiceIsOneWindow();
+    void notesReloadAfterClose();
+    void mainWindowClosesAlone();
+
+    void webFollowsTheDesign_data();
+    void webFollowsTheDesign();
+    void webWindowFrameAndPlace();
+    void linkClicksStartTheCommand_data();
+    void linkClicksStartTheCommand();
+    void linkFailureIsReported();
+    void nothingTakesFocus();
+
+private:
+    QWidget *showNotes();
+    Web *showWeb();
+
+    std::unique_ptr<RecordingReporter> m_reporter;
+    std::unique_ptr<RecordingStarter> m_starter;
+    std::unique_ptr<Form1> m_form1;
+    std::unique_ptr<CompanionWindows> m_companions;
+};
+
+void TestCompanions::initTestCase()
+{
+    setUpApplication(*qApp);
+    // The tests close every window many times; the program's quitting on
+    // the last one is checked through its signal instead.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestCompanions::init()
+{
+    m_reporter = std::make_unique<RecordingReporter>();
+    m_starter = std::make_unique<RecordingStarter>();
+    m_companions = std::make_unique<CompanionWindows>(*m_reporter, *m_starter);
+    m_form1 = std::make_unique<Form1>(*m_reporter);
+    connect(m_form1.get(), &Form1::notesRequested, m_companions.get(), &CompanionWindows::showNotes);
+    connect(m_form1.get(), &Form1::websiteRequested, m_companions.get(), &CompanionWindows::showWebLink);
+    m_form1->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form1.get()));
+}
+
+void TestCompanions::cleanup()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    m_companions.reset();
+    m_form1.reset();
+    m_starter.reset();
+    m_reporter.reset();
+}
+
+QWidget *TestCompanions::showNotes()
+{
+    QTest::mouseClick(m_form1->controls().command2, Qt::LeftButton);
+    QWidget *notes = m_companions->notes();
+    if (notes && !QTest::qWaitForWindowExposed(notes))
+        return nullptr;
+    return notes;
+}
+
+Web *TestCompanions::showWeb()
+{
+    QTest::mouseClick(m_form1->controls().command3, Qt::LeftButton);
+    Web *web = m_companions->webLink();
+    if (web && !QTest::qWaitForWindowExposed(web))
+        return nullptr;
+    return web;
+}
+
+void TestCompanions::notesFollowTheDesign_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < kForm2Design.controls.size(); ++i)
+        QTest::newRow(kForm2Design.controls[i].name.data()) << static_cast<int>(i);
+}
+
+void TestCompanions::notesFollowTheDesign()
+{
+    QFETCH(int, index);
+    QWidget *notes = showNotes();
+    QVERIFY(notes);
+    QCOMPARE(notes->windowTitle(), QStringLiteral("notes"));
+    QCOMPARE(notes->size(), QSize(562, 442));
+    QCOMPARE(notes->palette().color(QPalette::Window), QColor(255, 224, 192));
+    verifyControl(notes, kForm2Design, static_cast<std::size_t>(index));
+}
+
+void TestCompanions::notesTextsWordForWord()
+{
+    QCOMPARE(kGeneralNotes.size(), 1765u);
+    QCOMPARE(kGapNote.size(), 415u);
+    const QString notes = QString::fromLatin1(kGeneralNotes.data(), static_cast<qsizetype>(kGeneralNotes.size()));
+    QCOMPARE(notes.count(QStringLiteral("\r\n")), 18);
+    QVERIFY(notes.endsWith(QStringLiteral("shortening it.\r\n")));
+    QVERIFY(notes.contains(QStringLiteral("RHCP (ie  WEFAX)")));
+    QVERIFY(notes.contains(QStringLiteral("connection.You may")));
+    QVERIFY(notes.contains(QStringLiteral("want that? \r\n")));
+    QVERIFY(QString::fromLatin1(kGapNote.data()).contains(QStringLiteral("elements.  This")));
+
+    // The diagram's labels lie inside the picture box and are clipped by it.
+    QWidget *window = showNotes();
+    QVERIFY(window);
+    auto *diagram = window->findChild<PictureBox *>(QStringLiteral("Picture1"));
+    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("Text3"))->parentWidget(), diagram->canvas());
+    QCOMPARE(diagram->canvas()->size(), QSize(200, 174));
+}
+
+void TestCompanions::notesTabCycle()
+{
+    QWidget *notes = showNotes();
+    QVERIFY(notes);
+    notes->findChild<QWidget *>(QStringLiteral("Text1"))->setFocus();
+    for (const char *name : {"Picture1", "Picture2", "Text1", "Picture1"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(name));
+    }
+}
+
+void TestCompanions::notesTwiceIsOneWindow()
+{
+    QWidget *first = showNotes();
+    QVERIFY(first);
+    QWidget *second = showNotes();
+    QCOMPARE(second, first);
+    QCOMPARE(countTopLevel<Form2>(), 1);
+    // Modeless, with no owner.
+    QVERIFY(!first->parentWidget());
+    QVERIFY(!first->isModal());
+}
+
+void TestCompanions::notesReloadAfterClose()
+{
+    QWidget *notes = showNotes();
+    QVERIFY(notes);
+    auto *text = notes->findChild<QTextEdit *>(QStringLiteral("Text1"));
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(text, QStringLiteral("edited"));
+    QVERIFY(storedText(text).endsWith(QStringLiteral("edited")));
+    notes->close();
+    QTRY_VERIFY(!m_companions->notes()); // deleted later
+
+    QWidget *again = showNotes();
+    QVERIFY(again);
+    QCOMPARE(storedText(again->findChild<QTextEdit *>(QStringLiteral("Text1"))),
+             QString::fromLatin1(kGeneralNotes.data(), static_cast<qsizetype>(kGeneralNotes.size())));
+    QCOMPARE(countTopLevel<Form2>(), 1);
+}
+
+void TestCompanions::mainWindowClosesAlone()
+{
+    QWidget *notes = showNotes();
+    QVERIFY(notes);
+    QApplication::setQuitOnLastWindowClosed(true);
+    m_form1->close();
+    QVERIFY(notes->isVisible());
+    // The program runs on until the notes close too; a watchdog ends a
+    // loop that would not stop by itself.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    QTimer::singleShot(50, notes, &QWidget::close);
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+void TestCompanions::webFollowsTheDesign_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < kWebDesign.controls.size(); ++i)
+        QTest::newRow(kWebDesign.controls[i].name.data()) << static_cast<int>(i);
+}
+
+void TestCompanions::webFollowsTheDesign()
+{
+    QFETCH(int, index);
+    Web *web = showWeb();
+    QVERIFY(web);
+    verifyControl(web, kWebDesign, static_cast<std::size_t>(index));
+}
+
+void TestCompanions::webWindowFrameAndPlace()
+{
+    Web *web = showWeb();
+    QVERIFY(web);
+    QCOMPARE(web->objectName(), QStringLiteral("web"));
+    QCOMPARE(web->windowTitle(), QStringLiteral("Web Page Link"));
+    QCOMPARE(web->geometry(), QRect(142, 113, 221, 123));
+    QCOMPARE(web->minimumSize(), web->maximumSize());
+    QVERIFY(web->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(web->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(web->link()->text(), QStringLiteral("https://example.org/varnel"));
+    QCOMPARE(web->link()->cursor().hotSpot(), QPoint(13, 9));
+    QCOMPARE(web->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(showWeb(), web);
+    QCOMPARE(countTopLevel<Web>(), 1);
+}
+
+void TestCompanions::linkClicksStartTheCommand_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<int>("commands");
+
+    QTest::newRow("one click on the link") << "lblWebPage" << 1 << 1;
+    QTest::newRow("two clicks start it twice") << "lblWebPage" << 2 << 2;
+    QTest::newRow("first label") << "Label1" << 1 << 0;
+    QTest::newRow("second label") << "Label2" << 1 << 0;
+    QTest::newRow("window background") << "web" << 1 << 0;
+}
+
+void TestCompanions::linkClicksStartTheCommand()
+{
+    QFETCH(QString, target);
+    QFETCH(int, clicks);
+    Web *web = showWeb();
+    QVERIFY(web);
+    QWidget *widget = target == QLatin1String("web") ? web : web->findChild<QWidget *>(target);
+    for (int i = 0; i < clicks; ++i)
+        QTest::mouseClick(widget, Qt::LeftButton, {}, target == QLatin1String("web") ? QPoint(5, 5) : QPoint());
+    QTEST(static_cast<int>(m_starter->calls.size()), "commands");
+    for (const RecordingStarter::Call &call : m_starter->calls) {
+        // Ends in "/" although the label shows the address without it.
+        QCOMPARE(call.commandLine, std::string("start.exe https://example.org/varnel/"));
+        QCOMPARE(call.style, WindowStyle::Hidden);
+    }
+    QVERIFY(web->isVisible());
+    QVERIFY(m_reporter->reports.isEmpty());
+}
+
+void TestCompanions::linkFailureIsReported()
+{
+    Web *web = showWeb();
+    QVERIFY(web);
+    m_starter->fail = true;
+    QTest::mouseClick(web->link(), Qt::LeftButton);
+    QCOMPARE(m_reporter->reports.size(), 1);
+    QCOMPARE(m_reporter->reports.first().kind, ErrorKind::CannotStartProgram);
+    QVERIFY(web->isVisible());
+    QVERIFY(m_form1->isVisible());
+}
+
+void TestCompanions::nothingTakesFocus()
+{
+    Web *web = showWeb();
+    QVERIFY(web);
+    for (QWidget *child : web->findChildren<QWidget *>())
+        QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+    QTest::keyClick(web, Qt::Key_Tab);
+    QTest::keyClick(web, Qt::Key_Return);
+    QTest::keyClick(web, Qt::Key_Space);
+    QVERIFY(m_starter->calls.empty());
+}
+
+QTEST_MAIN(TestCompanions)
+#include "tst_companions.moc"

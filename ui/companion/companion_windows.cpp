@@ -1,0 +1,61 @@
+#include "ui/companion/companion_windows.h"
+
+#include "ui/companion/form2.h"
+#include "ui/companion/web.h"
+
+namespace varnel {
+
+namespace {
+
+template<typename Window> void showWindow(Window *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+CompanionWindows::CompanionWindows(ErrorReporter &reporter, ProgramStarter &starter, QObject *parent)
+    : QObject(parent)
+    , m_reporter(reporter)
+    , m_starter(starter)
+{
+}
+
+CompanionWindows::~CompanionWindows()
+{
+    delete m_notes;
+    delete m_webLink;
+}
+
+Form2 *CompanionWindows::notes() const
+{
+    return m_notes;
+}
+
+Web *CompanionWindows::webLink() const
+{
+    return m_webLink;
+}
+
+void CompanionWindows::showNotes()
+{
+    if (!m_notes) {
+        m_notes = new Form2;
+        m_notes->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    showWindow(m_notes.data());
+}
+
+void CompanionWindows::showWebLink()
+{
+    if (!m_webLink) {
+        m_webLink = new Web(m_reporter, m_starter);
+        m_webLink->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    showWindow(m_webLink.data());
+}
+
+} // namespace varnel

@@ -1,0 +1,59 @@
+#include "ui/companion/web.h"
+
+#include "platform/program_start.h"
+#include "ui/companion/web_design.h"
+#include "ui/design/error_reporter.h"
+#include "ui/design/window_builder.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace varnel {
+
+std::string webPageCommandLine()
+{
+    return "start.exe " + std::string(WebPageAddress) + "/";
+}
+
+Web::Web(ErrorReporter &reporter, ProgramStarter &starter, QWidget *parent)
+    : QWidget(parent)
+    , m_reporter(reporter)
+    , m_starter(starter)
+{
+    const BuiltControls built = buildWindow(kWebDesign, this);
+    m_link = built.get<QLabel>("lblWebPage");
+    m_link->installEventFilter(this);
+}
+
+// A click is a press and a release of the left button over the link.
+bool Web::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_link) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            m_pressedOnLink = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const bool click = m_pressedOnLink && mouse->button() == Qt::LeftButton
+                && m_link->rect().contains(mouse->position().toPoint());
+            m_pressedOnLink = false;
+            if (click)
+                onLinkClicked();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Web::onLinkClicked()
+{
+    const std::string commandLine = webPageCommandLine();
+    // The task identifier is of no use here; a failure is reported and the
+    // program goes on.
+    const StartResult result = m_starter.start(commandLine, WindowStyle::Hidden);
+    if (result.error != ErrorKind::None) {
+        m_reporter.report(this, result.error,
+                          tr("The web page could not be opened: the command %1 could not be started.")
+                              .arg(QString::fromStdString(commandLine)));
+    }
+}
+
+} // namespace varnel

@@ -1,0 +1,41 @@
+// The web link window. A click on the link hands one fixed command line to
+// the program-start service; the window stays open.
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+
+class QLabel;
+
+namespace varnel {
+
+class ErrorReporter;
+class ProgramStarter;
+
+// "start.exe " + WebPageAddress + "/": built from the constant, not from the
+// label's text, which the user cannot change anyway.
+std::string webPageCommandLine();
+
+class Web : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Web(ErrorReporter &reporter, ProgramStarter &starter, QWidget *parent = nullptr);
+
+    QLabel *link() const { return m_link; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void onLinkClicked();
+
+    ErrorReporter &m_reporter;
+    ProgramStarter &m_starter;
+    QLabel *m_link = nullptr;
+    bool m_pressedOnLink = false;
+};
+
+} // namespace varnel
