@@ -17,7 +17,7 @@ run | test) ;;
 esac
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-liberation)
-[ "$mode" = test ] && packages+=(clang-format)
+[ "$mode" = test ] && packages+=(clang-format desktop-file-utils appstream)
 
 missing=()
 for package in "${packages[@]}"; do

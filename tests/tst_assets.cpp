@@ -13,6 +13,7 @@ private slots:
     void iconAndCursorFiles_data();
     void iconAndCursorFiles();
     void themeIcons();
+    void versionRecord();
 };
 
 namespace {
@@ -127,6 +128,19 @@ void TestAssets::themeIcons()
         QVERIFY(committed.hasAlphaChannel());
         QCOMPARE(committed.convertToFormat(QImage::Format_ARGB32), varnel::assets::applicationIcon(size));
     }
+}
+
+void TestAssets::versionRecord()
+{
+    QFile rc(QStringLiteral(VARNEL_RC_FILE));
+    QVERIFY(rc.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString text = QString::fromUtf8(rc.readAll());
+    for (const char *line :
+         {"FILEVERSION 1,0,0,0", "PRODUCTVERSION 1,0,0,0", "BLOCK \"040904B0\"", "VALUE \"FileVersion\", \"1.00\"",
+          "VALUE \"ProductVersion\", \"1.00\"", "VALUE \"ProductName\", \"varnel\"",
+          "VALUE \"InternalName\", \"varnel\"", "VALUE \"OriginalFilename\", \"varnel.exe\"",
+          "VALUE \"Translation\", 0x409", "/assets/varnel.ico\""})
+        QVERIFY2(text.contains(QLatin1String(line)), line);
 }
 
 QTEST_MAIN(TestAssets)

@@ -85,6 +85,9 @@ void TestForm1::typeFrequency(const QString &text)
 void TestForm1::window()
 {
     QCOMPARE(m_form->windowTitle(), QStringLiteral("VAR-NEL"));
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("varnel"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0"));
+    QVERIFY(!QApplication::windowIcon().isNull());
     QCOMPARE(m_form->objectName(), QStringLiteral("Form1"));
     QCOMPARE(m_form->size(), QSize(506, 414));
     QCOMPARE(m_form->palette().color(QPalette::Window), QColor(255, 224, 192));

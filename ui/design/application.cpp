@@ -15,6 +15,7 @@ void setUpApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("varnel"));
     QApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
     QApplication::setOrganizationName(QStringLiteral("varnel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.varnel"));
 
     // The designs ask for "MS Sans Serif" by name. Where it is missing, take
     // the nearest in metrics, so that captions wrap and fit as designed:
