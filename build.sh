@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one step, on Debian 12 or newer.
 #   ./build.sh run    install what is missing, build, start varnel
-#   ./build.sh test   install what is missing, build, run every test
-#                     (a normal build and an AddressSanitizer/UBSan build)
+#   ./build.sh test   install what is missing, build, run every test: a normal
+#                     build, an AddressSanitizer/UBSan build and a short fuzz run
 # Both are safe to repeat and quick when nothing changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -17,7 +17,7 @@ run | test) ;;
 esac
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-liberation)
-[ "$mode" = test ] && packages+=(clang-format desktop-file-utils appstream)
+[ "$mode" = test ] && packages+=(clang-format desktop-file-utils appstream clang libclang-rt-dev)
 
 missing=()
 for package in "${packages[@]}"; do
@@ -72,3 +72,6 @@ fi
 ctest --preset default
 build asan
 ctest --preset asan
+# A bounded libFuzzer run over the compute path (VARNEL_FUZZ_SECONDS, default 60).
+build fuzz
+ctest --preset fuzz
