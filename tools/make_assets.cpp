@@ -20,9 +20,9 @@ int main(int argc, char **argv)
         const char *file;
         QImage image;
     } images[] = {
-        {"antenna_photo.png", varnel::assets::antennaPhoto()},
-        {"dimension_diagram.png", varnel::assets::dimensionDiagram()},
-        {"capacitor_sketch.png", varnel::assets::capacitorSketch()},
+        {"antenna_photo.bmp", varnel::assets::antennaPhoto()},
+        {"dimension_diagram.bmp", varnel::assets::dimensionDiagram()},
+        {"capacitor_sketch.bmp", varnel::assets::capacitorSketch()},
     };
     const struct
     {

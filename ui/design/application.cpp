@@ -1,5 +1,7 @@
 #include "ui/design/application.h"
 
+#include "ui/design/bitmap_files.h"
+#include "ui/design/window_builder.h"
 #include "ui/design/window_design.h"
 
 #include <QApplication>
@@ -21,8 +23,13 @@ void setUpApplication(QApplication &app)
     // the nearest in metrics, so that captions wrap and fit as designed:
     // Liberation Sans and Arimo share Arial's widths.
     QFont::insertSubstitutions(QString::fromUtf8(kDesignFontFamily.data(), kDesignFontFamily.size()),
-                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
-                                QStringLiteral("Arimo"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                QStringLiteral("DejaVu Sans")});
+
+    // Message boxes and anything else without a design of its own speak
+    // in the designs' default font too, and no other font need be loaded.
+    QApplication::setFont(designFont(fonts::standard));
 
     // The designs draw sunken three-dimensional borders on every box, which
     // is the classic Windows look; Qt ships it on every platform.
@@ -30,8 +37,8 @@ void setUpApplication(QApplication &app)
         QApplication::setStyle(style);
     // Every window shows the application icon in its title bar.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/assets/icons/hicolor/%1x%1/apps/varnel.png").arg(size), QSize(size, size));
+    for (const IconImage &image : readIconFile(readWholeFile(QStringLiteral(":/assets/varnel.ico"))))
+        icon.addPixmap(QPixmap::fromImage(image.image));
     app.setWindowIcon(icon);
 }
 

@@ -1,20 +1,17 @@
 #include "ui/design/cursors.h"
 
+#include "ui/design/bitmap_files.h"
+
 #include <QPixmap>
 
 namespace varnel {
 
-namespace {
-constexpr int kHandHotSpotX = 13;
-constexpr int kHandHotSpotY = 9;
-} // namespace
-
 QCursor handCursor()
 {
-    const QPixmap hand(QStringLiteral(":/assets/hand.cur"));
-    if (hand.isNull())
+    const QList<IconImage> images = readIconFile(readWholeFile(QStringLiteral(":/assets/hand.cur")));
+    if (images.isEmpty())
         return QCursor(Qt::PointingHandCursor);
-    return QCursor(hand, kHandHotSpotX, kHandHotSpotY);
+    return QCursor(QPixmap::fromImage(images.first().image), images.first().hotSpot.x(), images.first().hotSpot.y());
 }
 
 } // namespace varnel

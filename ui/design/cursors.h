@@ -5,8 +5,8 @@
 namespace varnel {
 
 // The program's pointing hand, index finger up, its hot spot at the finger's
-// tip. Cursor files keep their hot spot in a header Qt does not read, so it
-// is given here.
+// tip. Qt's own reader drops a cursor file's hot spot, so the file is read
+// here, header and all.
 QCursor handCursor();
 
 } // namespace varnel

@@ -1,5 +1,6 @@
 #include "ui/design/window_builder.h"
 
+#include "ui/design/bitmap_files.h"
 #include "ui/design/cursors.h"
 #include "ui/design/picture_box.h"
 
@@ -53,18 +54,28 @@ void applyColours(QWidget *widget, const ControlDesign &control, QPalette::Color
     widget->setPalette(palette);
 }
 
+// Each maker gives the widget its font before its text, so the text is laid
+// out once, in its own font, and the parent's font is never loaded for it.
+template<typename Widget> Widget *makeWidget(const ControlDesign &control, QWidget *parent)
+{
+    auto *widget = new Widget(parent);
+    widget->setFont(designFont(control.font));
+    return widget;
+}
+
 QWidget *makeTextBox(const ControlDesign &control, QWidget *parent)
 {
     const QString text = toQString(control.text);
     if (!control.multiLine) {
-        auto *edit = new QLineEdit(text, parent);
+        auto *edit = makeWidget<QLineEdit>(control, parent);
+        edit->setText(text);
         edit->setAlignment(toQt(control.align) | Qt::AlignVCenter);
         edit->setMaxLength(std::numeric_limits<int>::max()); // any text, any length
         edit->setCursorPosition(0);
         applyColours(edit, control, QPalette::Base, QPalette::Text);
         return edit;
     }
-    auto *edit = new QTextEdit(parent);
+    auto *edit = makeWidget<QTextEdit>(control, parent);
     edit->setAcceptRichText(false);
     edit->setTabChangesFocus(true); // Tab moves on, as in every other box
     edit->setLineWrapMode(QTextEdit::WidgetWidth);
@@ -96,17 +107,19 @@ QWidget *makeControl(const ControlDesign &control, QWidget *parent)
     case ControlKind::TextBox:
         return makeTextBox(control, parent);
     case ControlKind::PictureBox: {
-        auto *box = new PictureBox(parent);
-        box->setPixmap(QPixmap(toQString(control.text)));
+        auto *box = makeWidget<PictureBox>(control, parent);
+        box->setPixmap(QPixmap::fromImage(readBmp(readWholeFile(toQString(control.text)))));
         return box;
     }
     case ControlKind::Button: {
-        auto *button = new QPushButton(toQString(control.text), parent);
+        auto *button = makeWidget<QPushButton>(control, parent);
+        button->setText(toQString(control.text));
         button->setAutoDefault(false); // Enter in a text box must not press it
         return button;
     }
     case ControlKind::Label: {
-        auto *label = new QLabel(toQString(control.text), parent);
+        auto *label = makeWidget<QLabel>(control, parent);
+        label->setText(toQString(control.text));
         label->setWordWrap(true);
         label->setAlignment(toQt(control.align) | Qt::AlignTop);
         label->setAutoFillBackground(true);
@@ -165,10 +178,16 @@ QFont designFont(const FontDesign &font)
     qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);
+    // The designs' texts are in the font's own (ANSI) range; not asking
+    // fontconfig for fallback fonts for each of the six fonts saves a tenth
+    // of the start-up.
+    qfont.setStyleStrategy(QFont::NoFontMerging);
     // The substitutes are Arial-wide, a twentieth wider than the bitmap font
     // the designs were laid out in; narrowed, the notes keep their author's
     // line breaks instead of wrapping a word or two onto lines of their own.
-    static const bool designFamilyInstalled = QFontDatabase::hasFamily(qfont.family());
+    // (families() is a look-up in the database Qt loads anyway; hasFamily()
+    // would also ask fontconfig to resolve aliases, a third of the start-up.)
+    static const bool designFamilyInstalled = QFontDatabase::families().contains(qfont.family());
     if (!designFamilyInstalled)
         qfont.setStretch(95);
     return qfont;
@@ -211,7 +230,6 @@ BuiltControls buildWindow(const WindowDesign &design, QWidget *window)
         }
         QWidget *widget = makeControl(control, parent);
         widget->setObjectName(toQString(control.name));
-        widget->setFont(designFont(control.font));
         widget->setFocusPolicy(focusPolicy(control));
         widget->setGeometry(twipsToPixels(control.left, control.top, control.width, control.height));
         if (auto *box = qobject_cast<PictureBox *>(widget); box && control.autoSize)

@@ -20,7 +20,7 @@ constexpr auto R = Align::Right;
 constexpr ControlDesign kControls[] = {
     // name, kind, stored text, left, top, width, height, background, text colour, font, align, multi-line, tab stop
     {"Text1", Text, "OMNI CIRCULAR POLARIZED ANTENNA        by   ZOTHEK", 0, 0, 7575, 375, peach, blue, boldItalic12, C, false, false},
-    {"Picture1", Picture, ":/assets/antenna_photo.png", 5520, 1800, 1575, 2775, unset, unset, standard, L, false, true},
+    {"Picture1", Picture, ":/assets/antenna_photo.bmp", 5520, 1800, 1575, 2775, unset, unset, standard, L, false, true},
     {"Text2", Text, "INPUT FREQUENCY IN MHZ ", 240, 600, 3615, 255, peach, orange, bold825, C, false, false},
     {"Text3", Text, "137.500", 3960, 600, 1335, 375, window, red, bold12, C, false, true},
     {"Text4", Text, "Element Diameter is ", 120, 1920, 2295, 285, peach, blue, bold975, R, false, false},

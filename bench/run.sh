@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Start-up and compute benchmarks, each against its baseline in the same run.
+#   bench/run.sh [RUNS]     (default 40 start-ups of each program)
+# Needs the packages of ./build.sh plus xvfb, libx11-dev and libxdamage-dev,
+# which it installs when missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-40}
+
+missing=()
+for package in xvfb xauth libx11-dev libxdamage-dev cmake ninja-build g++ qt6-base-dev fonts-liberation; do
+    [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" = "install ok installed" ] || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+[ -f build/bench/CMakeCache.txt ] || cmake --preset bench >/dev/null
+cmake --build --preset bench
+
+echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
+echo "== start-up: varnel (A) against a minimal Qt Widgets window (B), private Xvfb"
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+DISPLAY=$display build/bench/bench/startup_probe "$runs" build/bench/app/varnel build/bench/bench/varnel-baseline
+
+echo "== compute"
+QT_QPA_PLATFORM=offscreen build/bench/bench/bench_compute
