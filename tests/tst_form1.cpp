@@ -182,6 +182,7 @@ void TestForm1::errorLeavesFieldsAndProgram()
         QTest::mouseClick(m_form->controls().command1, Qt::LeftButton);
         QCOMPARE(m_reporter->reports.size(), 1);
         QCOMPARE(m_reporter->reports.first().kind, error);
+        QVERIFY(m_reporter->reports.first().detail.contains(QChar(0x201C) + input + QChar(0x201D)));
         QCOMPARE(resultTexts(), before);
         QVERIFY(m_form->isVisible());
     }
