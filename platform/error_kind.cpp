@@ -17,8 +17,6 @@ std::string_view errorName(ErrorKind kind)
         return "Invalid procedure call or argument";
     case ErrorKind::CannotStartProgram:
         return "File not found";
-    case ErrorKind::CannotShowWindow:
-        return "Cannot show window";
     }
     return "Unknown error";
 }

@@ -13,7 +13,6 @@ enum class ErrorKind {
     DivisionByZero,
     InvalidOperation,
     CannotStartProgram,
-    CannotShowWindow,
 };
 
 // The user-facing name of an error, as a message box names it.
