@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -39,6 +40,11 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
+StartResult failure(std::string detail)
+{
+    return {ErrorKind::CannotStartProgram, 0, std::move(detail)};
+}
+
 #if defined(__APPLE__)
 constexpr const char *kDefaultHandler = "open";
 #else
@@ -51,9 +57,17 @@ ParsedCommand parseCommandLine(std::string_view commandLine)
 {
     ParsedCommand parsed;
     std::string_view rest = trimmed(commandLine);
-    const auto programEnd = std::find_if(rest.begin(), rest.end(), isBlank);
-    parsed.program.assign(rest.begin(), programEnd);
-    rest = trimmed(rest.substr(parsed.program.size()));
+    if (!rest.empty() && rest.front() == '"') {
+        const auto close = rest.find('"', 1);
+        const auto end = close == std::string_view::npos ? rest.size() : close;
+        parsed.program.assign(rest.substr(1, end - 1));
+        rest = trimmed(rest.substr(std::min(rest.size(), end + 1)));
+    } else {
+        const auto programEnd = std::find_if(rest.begin(), rest.end(), isBlank);
+        parsed.program.assign(rest.begin(), programEnd);
+        rest = trimmed(rest.substr(parsed.program.size()));
+    }
+    parsed.rest.assign(rest);
 
     if (equalsIgnoringCase(parsed.program, "start.exe") || equalsIgnoringCase(parsed.program, "start")) {
         parsed.openWithDefaultHandler = true;
@@ -72,49 +86,101 @@ ParsedCommand parseCommandLine(std::string_view commandLine)
 
 #if defined(_WIN32)
 
+namespace {
+
+StartResult systemFailure(DWORD code)
+{
+    char *message = nullptr;
+    const DWORD length
+        = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, code, 0, reinterpret_cast<char *>(&message), 0, nullptr);
+    std::string text(message ? message : "", length);
+    if (message)
+        LocalFree(message);
+    while (!text.empty() && (std::isspace(static_cast<unsigned char>(text.back())) || text.back() == '.'))
+        text.pop_back();
+    if (text.empty())
+        text = "System error";
+    return failure(text + " (error " + std::to_string(code) + ")");
+}
+
+// Strict: text that is not UTF-8 is an error, never a shortened string.
+bool toWide(const std::string &text, std::wstring &wide)
+{
+    wide.clear();
+    if (text.empty())
+        return true;
+    const int size
+        = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (size <= 0)
+        return false;
+    wide.resize(static_cast<std::size_t>(size));
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), wide.data(),
+                               size)
+        == size;
+}
+
+} // namespace
+
 SystemProgramStarter::~SystemProgramStarter() = default;
 void SystemProgramStarter::reapFinished() { }
 
 StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyle style)
 {
+    if (commandLine.find('\0') != std::string_view::npos)
+        return failure("The command line contains a NUL character");
     const ParsedCommand parsed = parseCommandLine(commandLine);
     if (parsed.program.empty())
-        return {ErrorKind::CannotStartProgram, 0};
-    auto wide = [](const std::string &text) {
-        std::wstring result(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0)),
-                            L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, result.data(), static_cast<int>(result.size()));
-        result.pop_back();
-        return result;
-    };
+        return failure("The command line names no program");
+    std::wstring program;
+    std::wstring rest;
+    if (!toWide(parsed.program, program) || !toWide(parsed.rest, rest))
+        return systemFailure(GetLastError());
+
     if (parsed.openWithDefaultHandler) {
-        if (parsed.arguments.empty())
-            return {ErrorKind::CannotStartProgram, 0};
+        if (rest.empty())
+            return failure("Nothing to open");
         SHELLEXECUTEINFOW info {};
         info.cbSize = sizeof info;
-        info.fMask = SEE_MASK_NOCLOSEPROCESS;
+        // No system dialog on failure: the caller reports it, once.
+        info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
         info.lpVerb = L"open";
-        const std::wstring target = wide(parsed.arguments.front());
-        info.lpFile = target.c_str();
+        info.lpFile = rest.c_str();
         info.nShow = SW_SHOWNORMAL;
         if (!ShellExecuteExW(&info))
-            return {ErrorKind::CannotStartProgram, 0};
+            return systemFailure(GetLastError());
         const double id = info.hProcess ? GetProcessId(info.hProcess) : 0;
         if (info.hProcess)
             CloseHandle(info.hProcess);
-        return {ErrorKind::None, id};
+        return {ErrorKind::None, id, {}};
     }
-    std::wstring line = wide(std::string(commandLine));
+
+    // The program is found here, as CreateProcess would (".exe" appended,
+    // the usual search order), and handed over by its full path and quoted,
+    // so CreateProcess never guesses where an unquoted path with blanks ends.
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD found = SearchPathW(nullptr, program.c_str(), L".exe", static_cast<DWORD>(path.size()), path.data(), nullptr);
+    if (found >= path.size()) {
+        path.resize(found);
+        found = SearchPathW(nullptr, program.c_str(), L".exe", static_cast<DWORD>(path.size()), path.data(), nullptr);
+    }
+    if (found == 0 || found >= path.size())
+        return systemFailure(GetLastError());
+    path.resize(found);
+    std::wstring line = L"\"" + program + L"\"";
+    if (!rest.empty())
+        line += L" " + rest;
+
     STARTUPINFOW startup {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(style);
     PROCESS_INFORMATION process {};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return {ErrorKind::CannotStartProgram, 0};
+    if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return systemFailure(GetLastError());
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return {ErrorKind::None, static_cast<double>(process.dwProcessId)};
+    return {ErrorKind::None, static_cast<double>(process.dwProcessId), {}};
 }
 
 #else
@@ -132,9 +198,15 @@ void SystemProgramStarter::reapFinished()
 StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyle)
 {
     reapFinished();
+    // An argument vector ends each string at a NUL; cutting there silently
+    // would start something other than what was asked for.
+    if (commandLine.find('\0') != std::string_view::npos)
+        return failure("The command line contains a NUL character");
     ParsedCommand parsed = parseCommandLine(commandLine);
-    if (parsed.program.empty() || (parsed.openWithDefaultHandler && parsed.arguments.empty()))
-        return {ErrorKind::CannotStartProgram, 0};
+    if (parsed.program.empty())
+        return failure("The command line names no program");
+    if (parsed.openWithDefaultHandler && parsed.arguments.empty())
+        return failure("Nothing to open");
     if (parsed.openWithDefaultHandler)
         parsed.program = kDefaultHandler;
 
@@ -147,10 +219,11 @@ StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyl
     pid_t pid = 0;
     // posix_spawnp reports a program that cannot be executed as an error
     // here, and never involves a shell.
-    if (::posix_spawnp(&pid, parsed.program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
-        return {ErrorKind::CannotStartProgram, 0};
+    if (const int error = ::posix_spawnp(&pid, parsed.program.c_str(), nullptr, nullptr, argv.data(), environ);
+        error != 0)
+        return failure(std::string(std::strerror(error)) + " (error " + std::to_string(error) + ")");
     m_children.push_back(pid);
-    return {ErrorKind::None, static_cast<double>(pid)};
+    return {ErrorKind::None, static_cast<double>(pid), {}};
 }
 
 #endif

@@ -24,6 +24,9 @@ struct StartResult
 {
     ErrorKind error = ErrorKind::None;
     double taskId = 0; // the process id
+    // On failure, what the system said, with its error number, for the
+    // user's report ("No such file or directory (error 2)").
+    std::string detail;
 };
 
 class ProgramStarter
@@ -33,11 +36,14 @@ public:
     virtual StartResult start(std::string_view commandLine, WindowStyle style) = 0;
 };
 
-// A command line taken apart at its blanks; no shell ever sees it.
+// A command line taken apart at its blanks; no shell ever sees it. The
+// program may be written in double quotes, so that a path with blanks names
+// one program; arguments are never unquoted.
 struct ParsedCommand
 {
     std::string program;
     std::vector<std::string> arguments;
+    std::string rest; // everything after the program, as written, trimmed
     // "start.exe X" (or "start X") asks to open X with the desktop's default
     // handler: X is then the whole rest of the line, as one argument.
     bool openWithDefaultHandler = false;
@@ -49,6 +55,10 @@ ParsedCommand parseCommandLine(std::string_view commandLine);
 // desktop, so a request for it opens its argument with the default handler
 // (xdg-open on Linux and the BSDs, open on macOS, the shell on Windows);
 // the style cannot hide another program's window there and is not passed on.
+// Any other program is the command line's first word (or quoted path), run
+// exactly: never through a shell, and on Windows never by CreateProcess's
+// guessing where an unquoted path with blanks ends. A command line with a NUL
+// character, or on Windows one that is not valid UTF-8, is refused.
 class SystemProgramStarter final : public ProgramStarter
 {
 public:

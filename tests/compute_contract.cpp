@@ -12,12 +12,14 @@ namespace varnel {
 namespace {
 
 // The value of a shown text, read independently of the program's parser.
-std::optional<double> readBack(std::string text, std::string_view separator)
+std::optional<double> readBack(std::string_view shown, std::string_view separator)
 {
-    if (separator != ".") {
-        const auto at = text.find(separator);
-        if (at != std::string::npos)
-            text.replace(at, separator.size(), ".");
+    std::string text;
+    const auto at = shown.find(separator);
+    if (at == std::string_view::npos) {
+        text = shown;
+    } else {
+        text.append(shown.substr(0, at)).append(".").append(shown.substr(at + separator.size()));
     }
     double value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -63,7 +65,8 @@ std::string checkOne(std::string_view field, const std::string &text, const Show
         return fail("zero not shown as 0");
     if (text.size() > 1 && text.front() == '0' && text.substr(1, separator.size()) != separator)
         return fail("leading zero");
-    if (text.substr(0, separator.size()) == separator || text.find("-" + std::string(separator)) == 0)
+    const std::string_view magnitude = text.front() == '-' ? std::string_view(text).substr(1) : std::string_view(text);
+    if (magnitude.substr(0, separator.size()) == separator)
         return fail("no leading zero");
     const auto mantissaEnd = std::min(text.find('E'), text.size());
     if (text.find(separator) != std::string::npos && text[mantissaEnd - 1] == '0')

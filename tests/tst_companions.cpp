@@ -33,7 +33,8 @@ public:
     StartResult start(std::string_view commandLine, WindowStyle style) override
     {
         calls.push_back({std::string(commandLine), style});
-        return fail ? StartResult {ErrorKind::CannotStartProgram, 0} : StartResult {ErrorKind::None, 4242};
+        return fail ? StartResult {ErrorKind::CannotStartProgram, 0, "No such file or directory (error 2)"}
+                    : StartResult {ErrorKind::None, 4242, {}};
     }
 };
 
@@ -251,7 +252,7 @@ void TestCompanions::webWindowFrameAndPlace()
     QCOMPARE(web->minimumSize(), web->maximumSize());
     QVERIFY(web->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(web->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(web->link()->text(), QStringLiteral("https://example.org/varnel"));
+    QCOMPARE(web->link()->text(), QStringLiteral(VARNEL_WEB_PAGE_ADDRESS));
     QCOMPARE(web->link()->cursor().hotSpot(), QPoint(13, 9));
     QCOMPARE(web->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(showWeb(), web);
@@ -283,7 +284,7 @@ void TestCompanions::linkClicksStartTheCommand()
     QTEST(static_cast<int>(m_starter->calls.size()), "commands");
     for (const RecordingStarter::Call &call : m_starter->calls) {
         // Ends in "/" although the label shows the address without it.
-        QCOMPARE(call.commandLine, std::string("start.exe https://example.org/varnel/"));
+        QCOMPARE(call.commandLine, std::string("start.exe " VARNEL_WEB_PAGE_ADDRESS "/"));
         QCOMPARE(call.style, WindowStyle::Hidden);
     }
     QVERIFY(web->isVisible());
@@ -298,6 +299,8 @@ void TestCompanions::linkFailureIsReported()
     QTest::mouseClick(web->link(), Qt::LeftButton);
     QCOMPARE(m_reporter->reports.size(), 1);
     QCOMPARE(m_reporter->reports.first().kind, ErrorKind::CannotStartProgram);
+    // The system's reason reaches the user.
+    QVERIFY(m_reporter->reports.first().detail.contains(QLatin1String("(error 2)")));
     QVERIFY(web->isVisible());
     QVERIFY(m_form1->isVisible());
 }

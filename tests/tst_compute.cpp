@@ -1,11 +1,13 @@
 #include "calc/compute_command.h"
 #include "texts_written.h"
 
-#include <QTest>
+#include <doctest.h>
 
+#include <string>
 #include <vector>
 
 using namespace varnel;
+using namespace varnel::testing;
 
 namespace {
 
@@ -15,74 +17,56 @@ struct RecordingWriter : FieldWriter
     void write(ResultField field, const std::string &text) override { writes.emplace_back(field, text); }
 };
 
-} // namespace
-
-class TestCompute : public QObject
+std::string joined(const ComputeTexts &result)
 {
-    Q_OBJECT
-
-private slots:
-    void textsWritten_data();
-    void textsWritten();
-    void writesEachFieldOnceInOrder();
-    void failureWritesNothing_data();
-    void failureWritesNothing();
-};
-
-void TestCompute::textsWritten_data()
-{
-    testing::addTextsWrittenRows();
+    std::string all;
+    for (const std::string &text : result.texts)
+        all += (all.empty() ? "" : " ") + text;
+    return all;
 }
 
-void TestCompute::textsWritten()
+} // namespace
+
+TEST_CASE("texts written")
 {
-    QFETCH(QString, input);
-    QFETCH(QString, separator);
-    QFETCH(QStringList, texts);
-    Module1 state;
-    // Twice: a second press writes the same texts.
-    for (int press = 0; press < 2; ++press) {
-        const ComputeTexts result = computeTexts(state, input.toStdString(), separator.toStdString());
-        QCOMPARE(result.error, ErrorKind::None);
-        QStringList actual;
-        for (const std::string &text : result.texts)
-            actual << QString::fromStdString(text);
-        QCOMPARE(actual, texts);
+    for (const TextsWrittenRow &row : kTextsWritten) {
+        INFO(row.tag);
+        Module1 state;
+        // Twice: a second press writes the same texts.
+        for (int press = 0; press < 2; ++press) {
+            const ComputeTexts result = computeTexts(state, row.input, row.separator);
+            CHECK(result.error == ErrorKind::None);
+            CHECK(joined(result) == row.texts);
+        }
     }
 }
 
-void TestCompute::writesEachFieldOnceInOrder()
+TEST_CASE("each field is written once, in order")
 {
     Module1 state;
     RecordingWriter writer;
-    QCOMPARE(runCompute(state, "137.5", ".", writer), ErrorKind::None);
-    QCOMPARE(writer.writes.size(), kWriteOrder.size());
+    REQUIRE(runCompute(state, "137.5", ".", writer) == ErrorKind::None);
+    REQUIRE(writer.writes.size() == kWriteOrder.size());
     for (std::size_t i = 0; i < kWriteOrder.size(); ++i)
-        QCOMPARE(writer.writes[i].first, kWriteOrder[i]);
+        CHECK(writer.writes[i].first == kWriteOrder[i]);
 }
 
-void TestCompute::failureWritesNothing_data()
+TEST_CASE("a failure writes nothing")
 {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<ErrorKind>("error");
-
-    QTest::newRow("letters") << "abc" << ErrorKind::TypeMismatch;
-    QTest::newRow("empty") << "" << ErrorKind::TypeMismatch;
-    QTest::newRow("1e39") << "1e39" << ErrorKind::Overflow;
-    QTest::newRow("0") << "0" << ErrorKind::DivisionByZero;
-    QTest::newRow("-0") << "-0" << ErrorKind::DivisionByZero;
-    QTest::newRow("1e-35") << "1e-35" << ErrorKind::Overflow;
-    QTest::newRow("1e-50 reads as zero") << "1e-50" << ErrorKind::DivisionByZero;
+    const struct
+    {
+        const char *input;
+        ErrorKind error;
+    } rows[] = {
+        {"abc", ErrorKind::TypeMismatch},     {"", ErrorKind::TypeMismatch},     {"1e39", ErrorKind::Overflow},
+        {"0", ErrorKind::DivisionByZero},     {"-0", ErrorKind::DivisionByZero}, {"1e-35", ErrorKind::Overflow},
+        {"1e-50", ErrorKind::DivisionByZero}, // reads as zero
+    };
+    for (const auto &row : rows) {
+        INFO(row.input);
+        Module1 state;
+        RecordingWriter writer;
+        CHECK(runCompute(state, row.input, ".", writer) == row.error);
+        CHECK(writer.writes.empty());
+    }
 }
-
-void TestCompute::failureWritesNothing()
-{
-    QFETCH(QString, input);
-    Module1 state;
-    RecordingWriter writer;
-    QTEST(runCompute(state, input.toStdString(), ".", writer), "error");
-    QVERIFY(writer.writes.empty());
-}
-
-QTEST_APPLESS_MAIN(TestCompute)
-#include "tst_compute.moc"

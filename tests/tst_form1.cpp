@@ -87,7 +87,7 @@ void TestForm1::window()
 {
     QCOMPARE(m_form->windowTitle(), QStringLiteral("VAR-NEL"));
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("varnel"));
-    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(VARNEL_VERSION));
     QVERIFY(!QApplication::windowIcon().isNull());
     QCOMPARE(m_form->objectName(), QStringLiteral("Form1"));
     QCOMPARE(m_form->size(), QSize(506, 414));
@@ -136,7 +136,13 @@ void TestForm1::initialFocusAndTabCycle()
 
 void TestForm1::computeByClick_data()
 {
-    addTextsWrittenRows();
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QStringList>("texts");
+    for (const TextsWrittenRow &row : kTextsWritten) {
+        QTest::newRow(row.tag) << row.input << row.separator
+                               << QString::fromLatin1(row.texts.data(), qsizetype(row.texts.size())).split(u' ');
+    }
 }
 
 void TestForm1::computeByClick()

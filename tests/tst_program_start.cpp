@@ -1,107 +1,254 @@
 #include "platform/program_start.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#include <doctest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 using namespace varnel;
+using namespace std::string_literals;
+namespace fs = std::filesystem;
 
-class TestProgramStart : public QObject
+namespace {
+
+// A fresh directory whose name has a blank in it, removed afterwards.
+struct ScratchDir
 {
-    Q_OBJECT
-
-private slots:
-    void parse_data();
-    void parse();
-    void startExeOpensWithTheDefaultHandler();
-    void startsWithoutShell();
-    void missingProgramFails_data();
-    void missingProgramFails();
+    fs::path path;
+    ScratchDir()
+    {
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        path = fs::temp_directory_path() / ("varnel start " + std::to_string(stamp));
+        fs::create_directories(path);
+    }
+    ~ScratchDir()
+    {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
 };
 
-void TestProgramStart::parse_data()
+// What a started stand-in wrote, once it has written it.
+std::string awaitRecord(const fs::path &record)
 {
-    QTest::addColumn<QString>("commandLine");
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("defaultHandler");
-
-    QTest::newRow("the link's command") << "start.exe https://example.org/varnel/"
-                                        << "start.exe" << QStringList {"https://example.org/varnel/"} << true;
-    QTest::newRow("START.EXE in capitals") << "START.EXE https://example.org/"
-                                           << "START.EXE" << QStringList {"https://example.org/"} << true;
-    QTest::newRow("start keeps the rest whole") << "start a b;c"
-                                                << "start" << QStringList {"a b;c"} << true;
-    QTest::newRow("other program, blank separated") << "  echo one  two "
-                                                    << "echo" << QStringList {"one", "two"} << false;
-    QTest::newRow("empty") << ""
-                           << "" << QStringList {} << false;
+    for (int i = 0; i < 500 && !fs::exists(record); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::ifstream in(record, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void TestProgramStart::parse()
+} // namespace
+
+TEST_CASE("command lines taken apart")
 {
-    QFETCH(QString, commandLine);
-    const ParsedCommand parsed = parseCommandLine(commandLine.toStdString());
-    QTEST(QString::fromStdString(parsed.program), "program");
-    QStringList arguments;
-    for (const std::string &argument : parsed.arguments)
-        arguments << QString::fromStdString(argument);
-    QTEST(arguments, "arguments");
-    QTEST(parsed.openWithDefaultHandler, "defaultHandler");
+    const struct
+    {
+        const char *tag;
+        std::string commandLine;
+        std::string program;
+        std::vector<std::string> arguments;
+        bool defaultHandler;
+    } rows[] = {
+        {"the link's command", "start.exe https://example.net/omni/", "start.exe", {"https://example.net/omni/"}, true},
+        {"START.EXE in capitals", "START.EXE https://example.net/", "START.EXE", {"https://example.net/"}, true},
+        {"start keeps the rest whole", "start a b;c", "start", {"a b;c"}, true},
+        {"other program, blank separated", "  echo one  two ", "echo", {"one", "two"}, false},
+        {"quoted program path with blanks", "\"C:\\Program Files\\x.exe\" a", "C:\\Program Files\\x.exe", {"a"}, false},
+        {"unquoted path ends at its first blank", "C:\\Program Files\\x.exe", "C:\\Program", {"Files\\x.exe"}, false},
+        {"empty", "", "", {}, false},
+    };
+    for (const auto &row : rows) {
+        INFO(row.tag);
+        const ParsedCommand parsed = parseCommandLine(row.commandLine);
+        CHECK(parsed.program == row.program);
+        CHECK(parsed.arguments == row.arguments);
+        CHECK(parsed.openWithDefaultHandler == row.defaultHandler);
+    }
 }
 
-// A stand-in xdg-open on PATH records the arguments it was given.
-void TestProgramStart::startExeOpensWithTheDefaultHandler()
+TEST_CASE("command lines that cannot start")
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString record = dir.filePath(QStringLiteral("args"));
-    QFile script(dir.filePath(QStringLiteral("xdg-open")));
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(
-        QStringLiteral("#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(record).toUtf8());
-    script.close();
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    const struct
+    {
+        const char *tag;
+        std::string commandLine;
+    } rows[] = {
+        {"no such program", "/nonexistent/varnel-test-program"},
+        {"empty", ""},
+        {"blanks only", "   "},
+        {"start without target", "start.exe "},
+        {"an embedded NUL", "start.exe https://example.net/\0; rm"s},
+    };
+    for (const auto &row : rows) {
+        INFO(row.tag);
+        SystemProgramStarter starter;
+        const StartResult result = starter.start(row.commandLine, WindowStyle::Hidden);
+        CHECK(result.error == ErrorKind::CannotStartProgram);
+        CHECK(result.taskId == 0);
+        CHECK(!result.detail.empty());
+    }
+}
 
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", dir.path().toUtf8() + ':' + oldPath);
+#if !defined(_WIN32)
+
+namespace {
+
+// A stand-in program that records its arguments, one per line.
+fs::path writeRecorder(const fs::path &dir, const std::string &name, const fs::path &record)
+{
+    const fs::path script = dir / name;
+    std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" << record.string() << ".tmp' && mv '"
+                          << record.string() << ".tmp' '" << record.string() << "'\n";
+    fs::permissions(script, fs::perms::owner_all);
+    return script;
+}
+
+struct PathPrefix
+{
+    std::string old = std::getenv("PATH") ? std::getenv("PATH") : "";
+    explicit PathPrefix(const fs::path &dir) { ::setenv("PATH", (dir.string() + ":" + old).c_str(), 1); }
+    ~PathPrefix() { ::setenv("PATH", old.c_str(), 1); }
+};
+
+} // namespace
+
+TEST_CASE("start.exe opens its target with the desktop's handler, as one argument")
+{
+    ScratchDir dir;
+    const fs::path record = dir.path / "args";
+    writeRecorder(dir.path, "xdg-open", record);
+    PathPrefix path(dir.path);
     SystemProgramStarter starter;
     // A semicolon and a dollar sign would mean something to a shell.
-    const StartResult result = starter.start("start.exe https://example.org/a;b$HOME/", WindowStyle::Hidden);
-    qputenv("PATH", oldPath);
-
-    QCOMPARE(result.error, ErrorKind::None);
-    QVERIFY(result.taskId > 0);
-    QTRY_VERIFY(QFile::exists(record));
-    QFile recorded(record);
-    QVERIFY(recorded.open(QIODevice::ReadOnly));
-    QCOMPARE(recorded.readAll(), QByteArray("1|https://example.org/a;b$HOME/|"));
+    const StartResult result = starter.start("start.exe https://example.net/a;b$HOME/", WindowStyle::Hidden);
+    CHECK(result.error == ErrorKind::None);
+    CHECK(result.taskId > 0);
+    CHECK(awaitRecord(record) == "1\nhttps://example.net/a;b$HOME/\n");
 }
 
-void TestProgramStart::startsWithoutShell()
+TEST_CASE("other programs start without a shell")
+{
+    ScratchDir dir;
+    const fs::path record = dir.path / "args";
+    const fs::path recorder = writeRecorder(dir.path, "recorder", record);
+    SystemProgramStarter starter;
+    // A shell would expand the variable and the star and end at the semicolon.
+    const StartResult result = starter.start("  \"" + recorder.string() + "\" a;b $HOME * 'q'", WindowStyle::Hidden);
+    CHECK(result.error == ErrorKind::None);
+    CHECK(result.taskId > 0);
+    CHECK(awaitRecord(record) == "4\na;b\n$HOME\n*\n'q'\n");
+}
+
+TEST_CASE("the system's reason reaches the report")
 {
     SystemProgramStarter starter;
-    const StartResult result = starter.start("true and arguments", WindowStyle::Hidden);
-    QCOMPARE(result.error, ErrorKind::None);
-    QVERIFY(result.taskId > 0);
+    const StartResult result = starter.start("/nonexistent/varnel-test-program", WindowStyle::Hidden);
+    CHECK(result.detail.find("(error 2)") != std::string::npos); // ENOENT
 }
 
-void TestProgramStart::missingProgramFails_data()
+#else
+
+namespace {
+
+// program_start_helper.exe, built beside this test, writes its own command
+// line to the file that VARNEL_RECORD names.
+fs::path helperExe()
 {
-    QTest::addColumn<QString>("commandLine");
-    QTest::newRow("no such program") << "/nonexistent/varnel-test-program";
-    QTest::newRow("empty") << "";
-    QTest::newRow("start without target") << "start.exe ";
+    std::wstring self(MAX_PATH, L'\0');
+    self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
+    return fs::path(self).parent_path() / "program_start_helper.exe";
 }
 
-void TestProgramStart::missingProgramFails()
+struct Helper
 {
-    QFETCH(QString, commandLine);
+    ScratchDir dir;
+    fs::path record = dir.path / "record.txt";
+    fs::path exe = dir.path / "sub dir" / "helper.exe";
+    Helper()
+    {
+        fs::create_directories(exe.parent_path());
+        fs::copy_file(helperExe(), exe);
+        SetEnvironmentVariableW(L"VARNEL_RECORD", record.wstring().c_str());
+    }
+    ~Helper() { SetEnvironmentVariableW(L"VARNEL_RECORD", nullptr); }
+};
+
+std::string utf8(const fs::path &path)
+{
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+// Built by appending: GCC 12 misreads literal + string + literal under -O3
+// (a false -Wrestrict).
+std::string quoted(const fs::path &path)
+{
+    std::string text(1, '"');
+    text.append(utf8(path)).push_back('"');
+    return text;
+}
+
+} // namespace
+
+TEST_CASE("a quoted path with blanks starts that program, after leading blanks")
+{
+    Helper helper;
     SystemProgramStarter starter;
-    QCOMPARE(starter.start(commandLine.toStdString(), WindowStyle::Hidden).error, ErrorKind::CannotStartProgram);
+    const StartResult result = starter.start("   " + quoted(helper.exe) + " a;b %PATH%  ", WindowStyle::Hidden);
+    CHECK(result.error == ErrorKind::None);
+    CHECK(result.taskId > 0);
+    CHECK(awaitRecord(helper.record) == quoted(helper.exe) + " a;b %PATH%");
 }
 
-QTEST_GUILESS_MAIN(TestProgramStart)
-#include "tst_program_start.moc"
+TEST_CASE("an unquoted path with blanks is not guessed at")
+{
+    Helper helper;
+    SystemProgramStarter starter;
+    // CreateProcess alone would try "...\sub.exe", then find "...\sub dir\helper.exe".
+    const StartResult result = starter.start(utf8(helper.exe), WindowStyle::Hidden);
+    CHECK(result.error == ErrorKind::CannotStartProgram);
+    CHECK(result.detail.find("(error 2)") != std::string::npos);
+    CHECK(!fs::exists(helper.record));
+}
+
+TEST_CASE("start.exe hands its target to the shell")
+{
+    Helper helper;
+    SystemProgramStarter starter;
+    const StartResult result = starter.start("start.exe " + utf8(helper.exe), WindowStyle::Hidden);
+    CHECK(result.error == ErrorKind::None);
+    CHECK(!awaitRecord(helper.record).empty());
+}
+
+TEST_CASE("failures carry the system's reason")
+{
+    const struct
+    {
+        const char *tag;
+        std::string commandLine;
+        const char *code;
+    } rows[] = {
+        {"missing program", "C:\\nonexistent\\varnel-test-program.exe", "(error 2)"},
+        {"invalid UTF-8", "helper \xff\xfe", "(error 1113)"},
+        {"shell cannot open it", "start.exe C:\\nonexistent\\varnel-test-file.varnel", "(error "},
+    };
+    for (const auto &row : rows) {
+        INFO(row.tag);
+        SystemProgramStarter starter;
+        const StartResult result = starter.start(row.commandLine, WindowStyle::Hidden);
+        CHECK(result.error == ErrorKind::CannotStartProgram);
+        CHECK(result.detail.find(row.code) != std::string::npos);
+    }
+}
+
+#endif

@@ -51,8 +51,8 @@ void Web::onLinkClicked()
     const StartResult result = m_starter.start(commandLine, WindowStyle::Hidden);
     if (result.error != ErrorKind::None) {
         m_reporter.report(this, result.error,
-                          tr("The web page could not be opened: the command %1 could not be started.")
-                              .arg(QString::fromStdString(commandLine)));
+                          tr("The web page could not be opened: the command %1 could not be started.\n%2")
+                              .arg(QString::fromStdString(commandLine), QString::fromStdString(result.detail)));
     }
 }
 
