@@ -3,7 +3,7 @@
 #include "calc/compute_command.h"
 #include "ui/design/application.h"
 #include "ui/design/error_reporter.h"
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 
 #include <QApplication>
 #include <QLineEdit>

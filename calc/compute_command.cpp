@@ -1,9 +1,9 @@
 #include "calc/compute_command.h"
 
-#include "platform/fp_guard.h"
-#include "platform/number_text.h"
-#include "platform/rounding.h"
-#include "platform/text_to_number.h"
+#include "numbers/fp_guard.h"
+#include "numbers/number_text.h"
+#include "numbers/rounding.h"
+#include "numbers/text_to_number.h"
 
 namespace varnel {
 

@@ -3,8 +3,8 @@
 // stages. The main window and varnel-calc both run it.
 #pragma once
 
-#include "calc/module1.h"
-#include "platform/error_kind.h"
+#include "calc/antenna_calculator.h"
+#include "numbers/error_kind.h"
 
 #include <array>
 #include <string>

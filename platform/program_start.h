@@ -2,7 +2,7 @@
 // once with its task identifier, without waiting for it.
 #pragma once
 
-#include "platform/error_kind.h"
+#include "numbers/error_kind.h"
 
 #include <string>
 #include <string_view>

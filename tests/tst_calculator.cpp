@@ -1,5 +1,5 @@
-#include "calc/module1.h"
-#include "platform/text_to_number.h"
+#include "calc/antenna_calculator.h"
+#include "numbers/text_to_number.h"
 
 #include <doctest.h>
 

@@ -1,6 +1,6 @@
-#include "platform/number_text.h"
-#include "platform/rounding.h"
-#include "platform/text_to_number.h"
+#include "numbers/number_text.h"
+#include "numbers/rounding.h"
+#include "numbers/text_to_number.h"
 
 #include <doctest.h>
 

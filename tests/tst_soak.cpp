@@ -6,10 +6,10 @@
 
 #include "platform/program_start.h"
 #include "ui/companion/companion_windows.h"
-#include "ui/companion/form2.h"
-#include "ui/companion/web.h"
+#include "ui/companion/notes_window.h"
+#include "ui/companion/web_link_window.h"
 #include "ui/design/application.h"
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 
 #include <QClipboard>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "ui/companion/companion_windows.h"
 
-#include "ui/companion/form2.h"
-#include "ui/companion/web.h"
+#include "ui/companion/notes_window.h"
+#include "ui/companion/web_link_window.h"
 
 namespace varnel {
 

@@ -2,7 +2,7 @@
 // so tests can record reports instead of meeting a blocking message box.
 #pragma once
 
-#include "platform/error_kind.h"
+#include "numbers/error_kind.h"
 
 #include <QString>
 

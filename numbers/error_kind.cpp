@@ -1,4 +1,4 @@
-#include "platform/error_kind.h"
+#include "numbers/error_kind.h"
 
 namespace varnel {
 

@@ -1,4 +1,4 @@
-#include "ui/companion/form2_design.h"
+#include "ui/companion/notes_window_design.h"
 
 namespace varnel {
 

@@ -1,4 +1,4 @@
-#include "platform/rounding.h"
+#include "numbers/rounding.h"
 
 #include <cassert>
 #include <charconv>

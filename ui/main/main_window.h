@@ -5,8 +5,8 @@
 // here, for the whole run, and only the COMPUTE handler touches it.
 #pragma once
 
+#include "calc/antenna_calculator.h"
 #include "calc/compute_command.h"
-#include "calc/module1.h"
 
 #include <QWidget>
 

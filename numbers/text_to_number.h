@@ -1,7 +1,7 @@
 // Text to Single, as the user types a frequency.
 #pragma once
 
-#include "platform/error_kind.h"
+#include "numbers/error_kind.h"
 
 #include <string_view>
 

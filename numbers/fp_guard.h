@@ -7,7 +7,7 @@
 // and result, which is exact and independent of the optimiser.
 #pragma once
 
-#include "platform/error_kind.h"
+#include "numbers/error_kind.h"
 
 namespace varnel {
 

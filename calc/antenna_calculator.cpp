@@ -1,6 +1,6 @@
-#include "calc/module1.h"
+#include "calc/antenna_calculator.h"
 
-#include "platform/fp_guard.h"
+#include "numbers/fp_guard.h"
 
 #include <initializer_list>
 #include <utility>

@@ -8,7 +8,7 @@
 // reads results straight from the state between them.
 #pragma once
 
-#include "platform/error_kind.h"
+#include "numbers/error_kind.h"
 
 #include <array>
 

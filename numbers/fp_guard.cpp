@@ -1,4 +1,4 @@
-#include "platform/fp_guard.h"
+#include "numbers/fp_guard.h"
 
 #include <cmath>
 

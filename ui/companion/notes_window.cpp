@@ -1,6 +1,6 @@
-#include "ui/companion/form2.h"
+#include "ui/companion/notes_window.h"
 
-#include "ui/companion/form2_design.h"
+#include "ui/companion/notes_window_design.h"
 #include "ui/design/window_builder.h"
 
 namespace varnel {

@@ -1,4 +1,4 @@
-#include "platform/text_to_number.h"
+#include "numbers/text_to_number.h"
 
 #include <charconv>
 #include <cstdint>

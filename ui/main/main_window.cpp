@@ -1,9 +1,9 @@
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 
 #include "ui/design/error_reporter.h"
 #include "ui/design/picture_box.h"
 #include "ui/design/window_builder.h"
-#include "ui/main/form1_design.h"
+#include "ui/main/main_window_design.h"
 
 #include <QLineEdit>
 #include <QLocale>

@@ -1,7 +1,7 @@
-#include "ui/companion/web.h"
+#include "ui/companion/web_link_window.h"
 
 #include "platform/program_start.h"
-#include "ui/companion/web_design.h"
+#include "ui/companion/web_link_window_design.h"
 #include "ui/design/error_reporter.h"
 #include "ui/design/window_builder.h"
 

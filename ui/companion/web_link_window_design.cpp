@@ -1,4 +1,4 @@
-#include "ui/companion/web_design.h"
+#include "ui/companion/web_link_window_design.h"
 
 namespace varnel {
 

@@ -1,4 +1,4 @@
-#include "platform/number_text.h"
+#include "numbers/number_text.h"
 
 #include <charconv>
 #include <cmath>

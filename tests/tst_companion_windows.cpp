@@ -2,13 +2,13 @@
 
 #include "platform/program_start.h"
 #include "ui/companion/companion_windows.h"
-#include "ui/companion/form2.h"
-#include "ui/companion/form2_design.h"
-#include "ui/companion/web.h"
-#include "ui/companion/web_design.h"
+#include "ui/companion/notes_window.h"
+#include "ui/companion/notes_window_design.h"
+#include "ui/companion/web_link_window.h"
+#include "ui/companion/web_link_window_design.h"
 #include "ui/design/application.h"
 #include "ui/design/picture_box.h"
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -318,4 +318,4 @@ void TestCompanions::nothingTakesFocus()
 }
 
 QTEST_MAIN(TestCompanions)
-#include "tst_companions.moc"
+#include "tst_companion_windows.moc"

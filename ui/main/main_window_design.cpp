@@ -1,4 +1,4 @@
-#include "ui/main/form1_design.h"
+#include "ui/main/main_window_design.h"
 
 namespace varnel {
 

@@ -3,8 +3,8 @@
 
 #include "ui/design/application.h"
 #include "ui/design/picture_box.h"
-#include "ui/main/form1.h"
-#include "ui/main/form1_design.h"
+#include "ui/main/main_window.h"
+#include "ui/main/main_window_design.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -222,4 +222,4 @@ void TestForm1::resizeMovesNothing()
 }
 
 QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+#include "tst_main_window.moc"
