@@ -67,7 +67,7 @@ if [ "$mode" = run ]; then
         exec build/default/app/varnel
     fi
     echo "No graphical display is reachable, so varnel cannot open its window; here is the 137.5 MHz design from varnel-calc:"
-    exec build/default/varnel-calc 137.5
+    exec build/default/app/varnel-calc 137.5
 fi
 
 # Configured afresh each time (quick when nothing changed), so a tool that a

@@ -10,7 +10,7 @@ namespace varnel {
 
 namespace {
 
-constexpr std::string_view kUsage = R"(Usage: varnel-calc [--tsv] [FREQ...]
+constexpr std::string_view kUsageHead = R"(Usage: varnel-calc [--tsv] [FREQ...]
 
 Computes the dimensions of the omnidirectional circularly polarised antenna
 for each operating frequency FREQ in MHz, exactly as the varnel window shows
@@ -26,38 +26,18 @@ frequency, not an option; use -- to end the options before any other text
 that starts with '-'.
 
 Options:
-  --tsv     one line per frequency: the input, then the twelve result texts
-            separated by tabs in the order Text10 Text15 Text20 Text16 Text5
-            Text22 Text25 Text7 Text12 Text17 Text11 Text18 (height, gap, end,
-            side and diameter in mm; parallel and series capacitor in pF;
-            diameter, height, gap, end and side in inch). A frequency that
-            fails gives its input, ERROR and the error's name.
+  --tsv     one line per frequency: the input, then the twelve results
+            separated by tabs, in this order:
+)";
+
+constexpr std::string_view kUsageTail
+    = R"(            A frequency that fails gives its input, ERROR and the error's name.
   --help    show this help and exit
 
 Errors name the input and the kind (Type mismatch, Overflow, Division by
 zero) on standard error. Exit status: 0 when every frequency computed, 1 when
 any failed, 2 for a usage error.
 )";
-
-// One row of the printed build sheet, in the window's grid order.
-struct SheetRow
-{
-    std::string_view caption;
-    ResultField value;
-    std::string_view unit;
-    ResultField inch;
-    bool hasInch;
-};
-
-constexpr SheetRow kSheetRows[] = {
-    {"Element Diameter is", ResultField::Text5, "MM", ResultField::Text7, true},
-    {"The vertical element height is", ResultField::Text10, "MM", ResultField::Text12, true},
-    {"The dipole center gap and vertical gap is", ResultField::Text15, "MM", ResultField::Text17, true},
-    {"The horizontal end sections are", ResultField::Text20, "MM", ResultField::Text11, true},
-    {"The horizontal sides are", ResultField::Text16, "MM", ResultField::Text18, true},
-    {"The parallel tuning capacitor is", ResultField::Text22, "PF", ResultField::Text22, false},
-    {"The series tuning capacitor is", ResultField::Text25, "PF", ResultField::Text25, false},
-};
 
 bool looksLikeNumber(std::string_view arg)
 {
@@ -79,26 +59,47 @@ std::string padRight(std::string_view text, std::size_t width)
     return padded;
 }
 
+// The window's grid as text: a row per quantity, its value field and, for
+// lengths, its inch field.
 void printSheet(std::ostream &out, std::string_view input, const ComputeTexts &result)
 {
-    const auto text = [&](ResultField field) { return result.texts[static_cast<std::size_t>(field)]; };
+    const auto text = [&](const ResultFieldInfo *field) -> std::string_view {
+        return field ? result.texts[static_cast<std::size_t>(field->field)] : std::string_view();
+    };
+    const auto value = [](Quantity quantity) {
+        const ResultFieldInfo *mm = findResultField(quantity, Unit::Millimetre);
+        return mm ? mm : findResultField(quantity, Unit::Picofarad);
+    };
     std::size_t captionWidth = 0;
     std::size_t valueWidth = 0;
     std::size_t inchWidth = 0;
-    for (const SheetRow &row : kSheetRows) {
+    for (const QuantityInfo &row : kQuantities) {
         captionWidth = std::max(captionWidth, row.caption.size());
-        valueWidth = std::max(valueWidth, text(row.value).size());
-        if (row.hasInch)
-            inchWidth = std::max(inchWidth, text(row.inch).size());
+        valueWidth = std::max(valueWidth, text(value(row.quantity)).size());
+        inchWidth = std::max(inchWidth, text(findResultField(row.quantity, Unit::Inch)).size());
     }
     out << "Frequency " << input << " MHz\n";
-    for (const SheetRow &row : kSheetRows) {
-        out << "  " << padRight(row.caption, captionWidth) << "  " << padLeft(text(row.value), valueWidth) << ' '
-            << row.unit;
-        if (row.hasInch)
-            out << "  " << padLeft(text(row.inch), inchWidth) << " INCH";
+    for (const QuantityInfo &row : kQuantities) {
+        const ResultFieldInfo *shown = value(row.quantity);
+        out << "  " << padRight(row.caption, captionWidth) << "  " << padLeft(text(shown), valueWidth) << ' '
+            << unitName(shown->unit);
+        if (const ResultFieldInfo *inch = findResultField(row.quantity, Unit::Inch))
+            out << "  " << padLeft(text(inch), inchWidth) << ' ' << unitName(Unit::Inch);
         out << '\n';
     }
+}
+
+std::string usage()
+{
+    std::string columns;
+    for (const ResultFieldInfo &field : kResultFields) {
+        for (const QuantityInfo &quantity : kQuantities) {
+            if (quantity.quantity == field.quantity)
+                columns
+                    += "              " + std::string(quantity.what) + ", " + std::string(unitName(field.unit)) + "\n";
+        }
+    }
+    return std::string(kUsageHead) + columns + std::string(kUsageTail);
 }
 
 } // namespace
@@ -115,7 +116,7 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
         } else if (!optionsEnded && arg == "--tsv") {
             tsv = true;
         } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
-            out << kUsage;
+            out << usage();
             return 0;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !looksLikeNumber(arg)) {
             err << "varnel-calc: unknown option '" << arg << "'\nTry 'varnel-calc --help'.\n";

@@ -7,16 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-40}
 
-missing=()
-for package in xvfb xauth libx11-dev libxdamage-dev cmake ninja-build g++ qt6-base-dev fonts-liberation; do
-    [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" = "install ok installed" ] || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/install_packages.sh xvfb xauth libx11-dev libxdamage-dev cmake ninja-build g++ qt6-base-dev \
+    qt6-base-dev-tools fonts-liberation doctest-dev
 
 [ -f build/bench/CMakeCache.txt ] || cmake --preset bench >/dev/null
 cmake --build --preset bench

@@ -16,6 +16,19 @@ ErrorKind storeLength(FpGuard &guard, float &target, float frequency, double div
     return guard.check();
 }
 
+// The frequency's band, by the thresholds tested strictly and in order, each
+// test overriding the one before. The thresholds fall, so the tests that pass
+// are always the first `bandIndex` ones.
+std::size_t bandIndex(float frequency)
+{
+    std::size_t band = 0;
+    for (std::size_t i = 0; i + 1 < kBands.size(); ++i) {
+        if (frequency < kBands[i].lowerBound)
+            band = i + 1;
+    }
+    return band;
+}
+
 } // namespace
 
 ErrorKind Module1::ComputeLengths(float f)
@@ -33,20 +46,13 @@ ErrorKind Module1::ComputeLengths(float f)
 
 void Module1::SelectElementDiameter()
 {
-    ElementDiameter = kBands[0].elementDiameter;
-    for (std::size_t i = 0; i + 1 < kBands.size(); ++i) {
-        if (Frequency < kBands[i].lowerBound)
-            ElementDiameter = kBands[i + 1].elementDiameter;
-    }
+    ElementDiameter = kBands[bandIndex(Frequency)].elementDiameter;
 }
 
 ErrorKind Module1::ComputeCapacitors()
 {
-    CapCoefficient = kBands[0].capCoefficient;
-    for (std::size_t i = 0; i + 1 < kBands.size(); ++i) {
-        if (Frequency < kBands[i].lowerBound)
-            CapCoefficient = kBands[i + 1].capCoefficient;
-    }
+    const std::size_t band = bandIndex(Frequency);
+    CapCoefficient = kBands[band].capCoefficient;
 
     FpGuard guard;
     // Evaluated once for band 1 and again for every threshold passed, each
@@ -59,13 +65,9 @@ ErrorKind Module1::ComputeCapacitors()
         ParallelCap = guard.toSingle(guard.multiply(guard.subtract(band.baseConstant, p), wavelength));
         return guard.check();
     };
-    if (const ErrorKind error = evaluate(kBands[0]); error != ErrorKind::None)
-        return error;
-    for (std::size_t i = 0; i + 1 < kBands.size(); ++i) {
-        if (Frequency < kBands[i].lowerBound) {
-            if (const ErrorKind error = evaluate(kBands[i + 1]); error != ErrorKind::None)
-                return error;
-        }
+    for (std::size_t i = 0; i <= band; ++i) {
+        if (const ErrorKind error = evaluate(kBands[i]); error != ErrorKind::None)
+            return error;
     }
 
     // From the stored Single, not from the unrounded product.

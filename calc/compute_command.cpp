@@ -15,37 +15,6 @@ constexpr int kInchPlaces = 3;
 
 } // namespace
 
-std::string_view fieldName(ResultField field)
-{
-    switch (field) {
-    case ResultField::Text10:
-        return "Text10";
-    case ResultField::Text15:
-        return "Text15";
-    case ResultField::Text20:
-        return "Text20";
-    case ResultField::Text16:
-        return "Text16";
-    case ResultField::Text5:
-        return "Text5";
-    case ResultField::Text22:
-        return "Text22";
-    case ResultField::Text25:
-        return "Text25";
-    case ResultField::Text7:
-        return "Text7";
-    case ResultField::Text12:
-        return "Text12";
-    case ResultField::Text17:
-        return "Text17";
-    case ResultField::Text11:
-        return "Text11";
-    case ResultField::Text18:
-        return "Text18";
-    }
-    return {};
-}
-
 ErrorKind runCompute(Module1 &state, std::string_view input, std::string_view decimalSeparator, FieldWriter &out)
 {
     const SingleParse frequency = parseSingle(input, decimalSeparator);

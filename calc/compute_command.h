@@ -7,35 +7,100 @@
 #include "numbers/error_kind.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace varnel {
 
 // The result fields by their control names, in the order they are written.
-enum class ResultField {
-    Text10, // vertical element height, mm
-    Text15, // centre gap and vertical gap, mm
-    Text20, // horizontal end section, mm
-    Text16, // horizontal side, mm
-    Text5, // element diameter, mm, unrounded
-    Text22, // parallel capacitor, pF
-    Text25, // series capacitor, pF
-    Text7, // element diameter, inch
-    Text12, // vertical element height, inch
-    Text17, // centre gap and vertical gap, inch
-    Text11, // horizontal end section, inch
-    Text18, // horizontal side, inch
+enum class ResultField : std::uint8_t {
+    Text10,
+    Text15,
+    Text20,
+    Text16,
+    Text5,
+    Text22,
+    Text25,
+    Text7,
+    Text12,
+    Text17,
+    Text11,
+    Text18,
 };
-
 inline constexpr std::size_t kResultFieldCount = 12;
-inline constexpr std::array<ResultField, kResultFieldCount> kWriteOrder {
-    ResultField::Text10, ResultField::Text15, ResultField::Text20, ResultField::Text16,
-    ResultField::Text5,  ResultField::Text22, ResultField::Text25, ResultField::Text7,
-    ResultField::Text12, ResultField::Text17, ResultField::Text11, ResultField::Text18,
+
+// What a field shows: a value of the calculator state, in the unit of its
+// column (an inch field shows the millimetres / 25.4).
+enum class Quantity : std::uint8_t {
+    ElementDiameter,
+    VerticalHeight,
+    CenterGap,
+    HorizontalEnd,
+    HorizontalSide,
+    ParallelCap,
+    SeriesCap,
+};
+enum class Unit : std::uint8_t { Millimetre, Inch, Picofarad };
+
+struct ResultFieldInfo
+{
+    ResultField field;
+    std::string_view name; // the control's name
+    Quantity quantity;
+    Unit unit;
 };
 
-std::string_view fieldName(ResultField field);
+// One row per field, in write order (the enum's order). The window's grid
+// rows are the quantities in their own order, each with its row caption.
+inline constexpr std::array<ResultFieldInfo, kResultFieldCount> kResultFields {{
+    {ResultField::Text10, "Text10", Quantity::VerticalHeight, Unit::Millimetre},
+    {ResultField::Text15, "Text15", Quantity::CenterGap, Unit::Millimetre},
+    {ResultField::Text20, "Text20", Quantity::HorizontalEnd, Unit::Millimetre},
+    {ResultField::Text16, "Text16", Quantity::HorizontalSide, Unit::Millimetre},
+    {ResultField::Text5, "Text5", Quantity::ElementDiameter, Unit::Millimetre},
+    {ResultField::Text22, "Text22", Quantity::ParallelCap, Unit::Picofarad},
+    {ResultField::Text25, "Text25", Quantity::SeriesCap, Unit::Picofarad},
+    {ResultField::Text7, "Text7", Quantity::ElementDiameter, Unit::Inch},
+    {ResultField::Text12, "Text12", Quantity::VerticalHeight, Unit::Inch},
+    {ResultField::Text17, "Text17", Quantity::CenterGap, Unit::Inch},
+    {ResultField::Text11, "Text11", Quantity::HorizontalEnd, Unit::Inch},
+    {ResultField::Text18, "Text18", Quantity::HorizontalSide, Unit::Inch},
+}};
+
+struct QuantityInfo
+{
+    Quantity quantity;
+    std::string_view caption; // the row caption in the window
+    std::string_view what; // short, for column headings: "vertical height"
+};
+
+// In the window's grid order, top to bottom.
+inline constexpr std::array<QuantityInfo, 7> kQuantities {{
+    {Quantity::ElementDiameter, "Element Diameter is", "element diameter"},
+    {Quantity::VerticalHeight, "The vertical element height is", "vertical height"},
+    {Quantity::CenterGap, "The dipole center gap and vertical gap is", "centre gap"},
+    {Quantity::HorizontalEnd, "The horizontal end sections are", "horizontal end"},
+    {Quantity::HorizontalSide, "The horizontal sides are", "horizontal side"},
+    {Quantity::ParallelCap, "The parallel tuning capacitor is", "parallel capacitor"},
+    {Quantity::SeriesCap, "The series tuning capacitor is", "series capacitor"},
+}};
+
+// The heading of a unit's column in the window: MM, INCH or PF.
+constexpr std::string_view unitName(Unit unit)
+{
+    return unit == Unit::Millimetre ? "MM" : unit == Unit::Inch ? "INCH" : "PF";
+}
+
+// The field that shows `quantity` in `unit`, if the window has one.
+constexpr const ResultFieldInfo *findResultField(Quantity quantity, Unit unit)
+{
+    for (const ResultFieldInfo &info : kResultFields) {
+        if (info.quantity == quantity && info.unit == unit)
+            return &info;
+    }
+    return nullptr;
+}
 
 class FieldWriter
 {
@@ -45,14 +110,14 @@ public:
 };
 
 // Reads `input` as a Single, runs the three stages on `state` and writes each
-// field once, in kWriteOrder. Every failure that input can cause comes before
+// field once, in write order. Every failure that input can cause comes before
 // the first write, so on error nothing has been written.
 ErrorKind runCompute(Module1 &state, std::string_view input, std::string_view decimalSeparator, FieldWriter &out);
 
 struct ComputeTexts
 {
     ErrorKind error = ErrorKind::None;
-    std::array<std::string, kResultFieldCount> texts; // in kWriteOrder
+    std::array<std::string, kResultFieldCount> texts; // in write order
 };
 
 ComputeTexts computeTexts(Module1 &state, std::string_view input, std::string_view decimalSeparator);

@@ -1,5 +1,7 @@
 #include "numbers/text_to_number.h"
 
+#include "numbers/blanks.h"
+
 #include <charconv>
 #include <cstdint>
 #include <string>
@@ -7,11 +9,6 @@
 namespace varnel {
 
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 bool isDigit(char c)
 {
@@ -38,12 +35,9 @@ SingleParse parseSingle(std::string_view text, std::string_view decimalSeparator
     if (decimalSeparator.empty())
         decimalSeparator = ".";
 
+    text = trimBlanks(text);
     std::size_t pos = 0;
-    std::size_t end = text.size();
-    while (pos < end && isBlank(text[pos]))
-        ++pos;
-    while (end > pos && isBlank(text[end - 1]))
-        --end;
+    const std::size_t end = text.size();
 
     bool negative = false;
     if (pos < end && (text[pos] == '+' || text[pos] == '-')) {

@@ -1,5 +1,7 @@
 #include "platform/program_start.h"
 
+#include "numbers/blanks.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -19,25 +21,11 @@ namespace varnel {
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 StartResult failure(std::string detail)
@@ -56,16 +44,16 @@ constexpr const char *kDefaultHandler = "xdg-open";
 ParsedCommand parseCommandLine(std::string_view commandLine)
 {
     ParsedCommand parsed;
-    std::string_view rest = trimmed(commandLine);
+    std::string_view rest = trimBlanks(commandLine);
     if (!rest.empty() && rest.front() == '"') {
         const auto close = rest.find('"', 1);
         const auto end = close == std::string_view::npos ? rest.size() : close;
         parsed.program.assign(rest.substr(1, end - 1));
-        rest = trimmed(rest.substr(std::min(rest.size(), end + 1)));
+        rest = trimBlanks(rest.substr(std::min(rest.size(), end + 1)));
     } else {
         const auto programEnd = std::find_if(rest.begin(), rest.end(), isBlank);
         parsed.program.assign(rest.begin(), programEnd);
-        rest = trimmed(rest.substr(parsed.program.size()));
+        rest = trimBlanks(rest.substr(parsed.program.size()));
     }
     parsed.rest.assign(rest);
 
@@ -79,7 +67,7 @@ ParsedCommand parseCommandLine(std::string_view commandLine)
         const auto end = std::find_if(rest.begin(), rest.end(), isBlank);
         const auto length = static_cast<std::size_t>(end - rest.begin());
         parsed.arguments.emplace_back(rest.substr(0, length));
-        rest = trimmed(rest.substr(length));
+        rest = trimBlanks(rest.substr(length));
     }
     return parsed;
 }

@@ -36,7 +36,7 @@ public:
     virtual StartResult start(std::string_view commandLine, WindowStyle style) = 0;
 };
 
-// A command line taken apart at its blanks; no shell ever sees it. The
+// A command line taken apart at its blanks (numbers/blanks.h); no shell ever sees it. The
 // program may be written in double quotes, so that a path with blanks names
 // one program; arguments are never unquoted.
 struct ParsedCommand

@@ -98,23 +98,35 @@ std::string checkComputeTexts(const Module1 &state, const ComputeTexts &result, 
     default:
         return "unexpected error " + std::string(errorName(result.error));
     }
-    auto inch = [](float millimetres) { return static_cast<double>(millimetres) / 25.4; };
-    const Shown shown[kResultFieldCount] = {
-        {state.VerticalHeight, 2, true},
-        {state.CenterGap, 2, true},
-        {state.HorizontalEnd, 2, true},
-        {state.HorizontalSide, 2, true},
-        {state.ElementDiameter, -1, true},
-        {state.ParallelCap, 2, true},
-        {state.SeriesCap, 2, true},
-        {inch(state.ElementDiameter), 3, false},
-        {inch(state.VerticalHeight), 3, false},
-        {inch(state.CenterGap), 3, false},
-        {inch(state.HorizontalEnd), 3, false},
-        {inch(state.HorizontalSide), 3, false},
+    // The stored value behind each quantity, independent of the command.
+    auto stored = [&](Quantity quantity) {
+        switch (quantity) {
+        case Quantity::ElementDiameter:
+            return state.ElementDiameter;
+        case Quantity::VerticalHeight:
+            return state.VerticalHeight;
+        case Quantity::CenterGap:
+            return state.CenterGap;
+        case Quantity::HorizontalEnd:
+            return state.HorizontalEnd;
+        case Quantity::HorizontalSide:
+            return state.HorizontalSide;
+        case Quantity::ParallelCap:
+            return state.ParallelCap;
+        case Quantity::SeriesCap:
+            return state.SeriesCap;
+        }
+        return 0.0f;
     };
-    for (std::size_t i = 0; i < kResultFieldCount; ++i) {
-        std::string failure = checkOne(fieldName(kWriteOrder[i]), result.texts[i], shown[i], separator);
+    for (const ResultFieldInfo &field : kResultFields) {
+        const float value = stored(field.quantity);
+        // Inches in double, to 3 places; the diameter unrounded; the rest
+        // as Singles to 2 places.
+        const Shown shown = field.unit == Unit::Inch      ? Shown {static_cast<double>(value) / 25.4, 3, false}
+            : field.quantity == Quantity::ElementDiameter ? Shown {value, -1, true}
+                                                          : Shown {value, 2, true};
+        std::string failure
+            = checkOne(field.name, result.texts[static_cast<std::size_t>(field.field)], shown, separator);
         if (!failure.empty())
             return failure;
     }

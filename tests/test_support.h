@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/design/error_reporter.h"
+#include "ui/design/to_qstring.h"
 #include "ui/design/window_builder.h"
 #include "ui/design/window_design.h"
 
@@ -29,7 +30,7 @@ public:
 
 inline QString designText(const ControlDesign &control)
 {
-    return QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
+    return toQString(control.text);
 }
 
 // A text box's text as stored, line breaks back as CR LF.
@@ -42,12 +43,36 @@ inline QString storedText(QWidget *widget)
     return {};
 }
 
+// The named system colours as the user sees them: the test's own table, so
+// that a wrong mapping in the builder shows.
+inline QColor expectedColour(const Colour &colour)
+{
+    struct Named
+    {
+        Colour::Kind kind;
+        QPalette::ColorRole role;
+    };
+    static constexpr Named kNamed[] = {
+        {Colour::Kind::Window, QPalette::Base}, // behind editable text
+        {Colour::Kind::WindowText, QPalette::Text},   {Colour::Kind::MenuText, QPalette::WindowText},
+        {Colour::Kind::ButtonFace, QPalette::Button}, {Colour::Kind::ButtonText, QPalette::ButtonText},
+    };
+    if (colour.kind == Colour::Kind::Rgb)
+        return QColor(static_cast<int>(colour.rgb >> 16), static_cast<int>((colour.rgb >> 8) & 0xff),
+                      static_cast<int>(colour.rgb & 0xff));
+    for (const Named &named : kNamed) {
+        if (named.kind == colour.kind)
+            return QApplication::palette().color(named.role);
+    }
+    return {};
+}
+
 // Checks one control of a built window against its design row: geometry,
 // font, colours, text, alignment, focus and stacking.
 inline void verifyControl(QWidget *window, const WindowDesign &design, std::size_t index)
 {
     const ControlDesign &control = design.controls[index];
-    const QString name = QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
+    const QString name = toQString(control.name);
     auto *widget = window->findChild<QWidget *>(name);
     QVERIFY2(widget, qPrintable(name));
 
@@ -70,8 +95,8 @@ inline void verifyControl(QWidget *window, const WindowDesign &design, std::size
         if (auto *edit = qobject_cast<QTextEdit *>(widget))
             QVERIFY(!edit->isReadOnly());
         const QPalette palette = widget->palette();
-        QCOMPARE(palette.color(QPalette::Base), resolveColour(control.background, QApplication::palette()));
-        QCOMPARE(palette.color(QPalette::Text), resolveColour(control.foreground, QApplication::palette()));
+        QCOMPARE(palette.color(QPalette::Base), expectedColour(control.background));
+        QCOMPARE(palette.color(QPalette::Text), expectedColour(control.foreground));
         if (!control.tabStop)
             QCOMPARE(widget->focusPolicy(), Qt::ClickFocus); // a caption still takes the caret
     }
@@ -83,8 +108,8 @@ inline void verifyControl(QWidget *window, const WindowDesign &design, std::size
         QVERIFY(label->autoFillBackground());
         QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
         const QPalette palette = widget->palette();
-        QCOMPARE(palette.color(QPalette::Window), resolveColour(control.background, QApplication::palette()));
-        QCOMPARE(palette.color(QPalette::WindowText), resolveColour(control.foreground, QApplication::palette()));
+        QCOMPARE(palette.color(QPalette::Window), expectedColour(control.background));
+        QCOMPARE(palette.color(QPalette::WindowText), expectedColour(control.foreground));
     }
     const bool hand = widget->cursor().shape() == Qt::BitmapCursor;
     QCOMPARE(hand, control.pointer == Pointer::Hand);
@@ -95,8 +120,7 @@ inline void verifyControl(QWidget *window, const WindowDesign &design, std::size
         const ControlDesign &other = design.controls[later];
         if (other.parent != control.parent)
             continue;
-        auto *otherWidget = window->findChild<QWidget *>(
-            QString::fromUtf8(other.name.data(), static_cast<qsizetype>(other.name.size())));
+        auto *otherWidget = window->findChild<QWidget *>(toQString(other.name));
         if (!otherWidget || !otherWidget->geometry().intersects(widget->geometry()))
             continue;
         const QObjectList siblings = widget->parentWidget()->children();

@@ -46,9 +46,9 @@ TEST_CASE("each field is written once, in order")
     Module1 state;
     RecordingWriter writer;
     REQUIRE(runCompute(state, "137.5", ".", writer) == ErrorKind::None);
-    REQUIRE(writer.writes.size() == kWriteOrder.size());
-    for (std::size_t i = 0; i < kWriteOrder.size(); ++i)
-        CHECK(writer.writes[i].first == kWriteOrder[i]);
+    REQUIRE(writer.writes.size() == kResultFieldCount);
+    for (std::size_t i = 0; i < kResultFieldCount; ++i)
+        CHECK(writer.writes[i].first == static_cast<ResultField>(i));
 }
 
 TEST_CASE("a failure writes nothing")

@@ -212,7 +212,7 @@ void TestForm1::resizeMovesNothing()
 {
     QHash<QString, QRect> before;
     for (const ControlDesign &control : kForm1Design.controls) {
-        const QString name = QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
+        const QString name = toQString(control.name);
         before.insert(name, m_form->findChild<QWidget *>(name)->geometry());
     }
     m_form->resize(900, 700);

@@ -1,5 +1,7 @@
 #include "tools/asset_painters.h"
 
+#include "ui/design/bitmap_files.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -451,104 +453,6 @@ const char *const kHand[32] = {
 
 enum class Ink { Transparent, Black, White, Cyan, Grey };
 
-// Little-endian writers for the Windows bitmap structures.
-void put16(QByteArray &out, int value)
-{
-    out.append(static_cast<char>(value & 0xff));
-    out.append(static_cast<char>((value >> 8) & 0xff));
-}
-
-void put32(QByteArray &out, std::uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.append(static_cast<char>((value >> shift) & 0xff));
-}
-
-int rowBytes(int width, int bitsPerPixel)
-{
-    return ((width * bitsPerPixel + 31) / 32) * 4;
-}
-
-// One image of an icon or cursor file: BITMAPINFOHEADER (height doubled for
-// the two masks), palette, colour bits and the AND mask, rows bottom-up.
-QByteArray bitmapResource(int size, int bitsPerPixel, const std::vector<QRgb> &palette,
-                          const std::function<int(int, int)> &indexAt,
-                          const std::function<bool(int, int)> &transparentAt)
-{
-    const int colourRow = rowBytes(size, bitsPerPixel);
-    const int maskRow = rowBytes(size, 1);
-    QByteArray out;
-    put32(out, 40);
-    put32(out, static_cast<std::uint32_t>(size));
-    put32(out, static_cast<std::uint32_t>(size * 2));
-    put16(out, 1);
-    put16(out, bitsPerPixel);
-    put32(out, 0); // BI_RGB
-    put32(out, static_cast<std::uint32_t>((colourRow + maskRow) * size));
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, static_cast<std::uint32_t>(palette.size()));
-    put32(out, 0);
-    for (QRgb colour : palette) {
-        out.append(static_cast<char>(qBlue(colour)));
-        out.append(static_cast<char>(qGreen(colour)));
-        out.append(static_cast<char>(qRed(colour)));
-        out.append('\0');
-    }
-    for (int y = size - 1; y >= 0; --y) {
-        QByteArray row(colourRow, '\0');
-        for (int x = 0; x < size; ++x) {
-            const int index = transparentAt(x, y) ? 0 : indexAt(x, y);
-            const int bit = x * bitsPerPixel;
-            row[bit / 8] = static_cast<char>(row[bit / 8] | (index << (8 - bitsPerPixel - bit % 8)));
-        }
-        out += row;
-    }
-    for (int y = size - 1; y >= 0; --y) {
-        QByteArray row(maskRow, '\0');
-        for (int x = 0; x < size; ++x) {
-            if (transparentAt(x, y))
-                row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
-        }
-        out += row;
-    }
-    return out;
-}
-
-struct Resource
-{
-    int size;
-    int colours;
-    int bitsPerPixel;
-    int hotSpotX; // cursors only; icons store planes and bit count here
-    int hotSpotY;
-    QByteArray data;
-};
-
-// The ICONDIR and its entries, then the images. Type 1 is an icon, 2 a cursor.
-QByteArray resourceFile(int type, const std::vector<Resource> &images)
-{
-    QByteArray out;
-    put16(out, 0);
-    put16(out, type);
-    put16(out, static_cast<int>(images.size()));
-    std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(images.size());
-    for (const Resource &image : images) {
-        out.append(static_cast<char>(image.size % 256));
-        out.append(static_cast<char>(image.size % 256));
-        out.append(static_cast<char>(image.colours % 256));
-        out.append('\0');
-        put16(out, type == 2 ? image.hotSpotX : 1);
-        put16(out, type == 2 ? image.hotSpotY : image.bitsPerPixel);
-        put32(out, static_cast<std::uint32_t>(image.data.size()));
-        put32(out, offset);
-        offset += static_cast<std::uint32_t>(image.data.size());
-    }
-    for (const Resource &image : images)
-        out += image.data;
-    return out;
-}
-
 // The icon's geometry in a unit square: a window tilted a little, its title
 // bar across the top, its shadow down and to the right.
 constexpr double kTilt = -12.0;
@@ -585,10 +489,10 @@ Ink iconInkAt(int x, int y, int size)
 QByteArray handCursorFile()
 {
     auto at = [](int x, int y) { return kHand[y][x]; };
-    const QByteArray image = bitmapResource(
+    const QByteArray image = iconImageData(
         32, 1, {qRgb(0, 0, 0), qRgb(255, 255, 255)}, [&](int x, int y) { return at(x, y) == 'o' ? 1 : 0; },
         [&](int x, int y) { return at(x, y) == '.'; });
-    return resourceFile(2, {{32, 2, 1, kHandHotSpotX, kHandHotSpotY, image}});
+    return iconFile(2, {{32, 2, 1, kHandHotSpotX, kHandHotSpotY, image}});
 }
 
 QByteArray applicationIconFile()
@@ -613,17 +517,17 @@ QByteArray applicationIconFile()
         return 0;
     };
     auto colourImage = [&](int size) {
-        return bitmapResource(
+        return iconImageData(
             size, 4, vga, [&](int x, int y) { return vgaIndex(iconInkAt(x, y, size)); },
             [&](int x, int y) { return iconInkAt(x, y, size) == Ink::Transparent; });
     };
     // In two colours the title bar and the shadow are black, the client white.
-    const QByteArray mono = bitmapResource(
+    const QByteArray mono = iconImageData(
         32, 1, {qRgb(0, 0, 0), qRgb(255, 255, 255)},
         [&](int x, int y) { return iconInkAt(x, y, 32) == Ink::White ? 1 : 0; },
         [&](int x, int y) { return iconInkAt(x, y, 32) == Ink::Transparent; });
-    return resourceFile(
-        1, {{32, 2, 1, 0, 0, mono}, {32, 16, 4, 0, 0, colourImage(32)}, {16, 16, 4, 0, 0, colourImage(16)}});
+    return iconFile(1,
+                    {{32, 2, 1, 0, 0, mono}, {32, 16, 4, 0, 0, colourImage(32)}, {16, 16, 4, 0, 0, colourImage(16)}});
 }
 
 QImage applicationIcon(int size)

@@ -5,17 +5,19 @@ namespace varnel {
 namespace {
 
 using namespace colours;
+using namespace controls;
 using namespace fonts;
-constexpr auto Label = ControlKind::Label;
+constexpr auto L = Align::Left;
+constexpr auto C = Align::Centre;
 
 // Labels: static text that takes no focus, so nothing here is reachable
 // from the keyboard; only a mouse click opens the page.
 // clang-format off
 constexpr ControlDesign kControls[] = {
-    // name, kind, text, left, top, width, height, background, text colour, font, align, multi-line, tab stop, inside, sized to image, pointer
-    {"Label1", Label, "The link will be opened in your default browser.", 525, 75, 2265, 390, buttonFace, buttonText, standard, Align::Centre},
-    {"Label2", Label, "Click Link Below to ", 450, 750, 2490, 345, buttonFace, buttonText, standard, Align::Centre},
-    {"lblWebPage", Label, WebPageAddress, 525, 1335, 2205, 255, buttonFace, blue, underlined, Align::Left, false, false, {}, false, Pointer::Hand},
+    //     name          text                                                 left top   width height background colour font align pointer
+    label("Label1",     "The link will be opened in your default browser.", {525, 75,   2265, 390}, buttonFace, buttonText, standard, C),
+    label("Label2",     "Click Link Below to ",                             {450, 750,  2490, 345}, buttonFace, buttonText, standard, C),
+    label("lblWebPage", WebPageAddress,                                     {525, 1335, 2205, 255}, buttonFace, blue, underlined, L, Pointer::Hand),
 };
 // clang-format on
 

@@ -1,6 +1,7 @@
 #include "ui/design/application.h"
 
 #include "ui/design/bitmap_files.h"
+#include "ui/design/to_qstring.h"
 #include "ui/design/window_builder.h"
 #include "ui/design/window_design.h"
 
@@ -22,7 +23,7 @@ void setUpApplication(QApplication &app)
     // The designs ask for "MS Sans Serif" by name. Where it is missing, take
     // the nearest in metrics, so that captions wrap and fit as designed:
     // Liberation Sans and Arimo share Arial's widths.
-    QFont::insertSubstitutions(QString::fromUtf8(kDesignFontFamily.data(), kDesignFontFamily.size()),
+    QFont::insertSubstitutions(toQString(kDesignFontFamily),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                 QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
                                 QStringLiteral("DejaVu Sans")});

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <cstdint>
+
 namespace varnel {
 
 namespace {
@@ -16,12 +18,87 @@ quint32 le32(const QByteArray &data, qsizetype at)
     return le16(data, at) | le16(data, at + 2) << 16;
 }
 
-qsizetype rowBytes(qsizetype width, int bitsPerPixel)
+// Little-endian writers for the Windows bitmap structures.
+void put16(QByteArray &out, int value)
 {
-    return ((width * bitsPerPixel + 31) / 32) * 4;
+    out.append(static_cast<char>(value & 0xff));
+    out.append(static_cast<char>((value >> 8) & 0xff));
+}
+
+void put32(QByteArray &out, std::uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.append(static_cast<char>((value >> shift) & 0xff));
 }
 
 } // namespace
+
+QByteArray iconImageData(int size, int bitsPerPixel, const std::vector<QRgb> &palette,
+                         const std::function<int(int, int)> &indexAt,
+                         const std::function<bool(int, int)> &transparentAt)
+{
+    const int colourRow = static_cast<int>(bitmapRowBytes(size, bitsPerPixel));
+    const int maskRow = static_cast<int>(bitmapRowBytes(size, 1));
+    QByteArray out;
+    put32(out, 40);
+    put32(out, static_cast<std::uint32_t>(size));
+    put32(out, static_cast<std::uint32_t>(size * 2));
+    put16(out, 1);
+    put16(out, bitsPerPixel);
+    put32(out, 0); // BI_RGB
+    put32(out, static_cast<std::uint32_t>((colourRow + maskRow) * size));
+    put32(out, 0);
+    put32(out, 0);
+    put32(out, static_cast<std::uint32_t>(palette.size()));
+    put32(out, 0);
+    for (QRgb colour : palette) {
+        out.append(static_cast<char>(qBlue(colour)));
+        out.append(static_cast<char>(qGreen(colour)));
+        out.append(static_cast<char>(qRed(colour)));
+        out.append('\0');
+    }
+    for (int y = size - 1; y >= 0; --y) {
+        QByteArray row(colourRow, '\0');
+        for (int x = 0; x < size; ++x) {
+            const int index = transparentAt(x, y) ? 0 : indexAt(x, y);
+            const int bit = x * bitsPerPixel;
+            row[bit / 8] = static_cast<char>(row[bit / 8] | (index << (8 - bitsPerPixel - bit % 8)));
+        }
+        out += row;
+    }
+    for (int y = size - 1; y >= 0; --y) {
+        QByteArray row(maskRow, '\0');
+        for (int x = 0; x < size; ++x) {
+            if (transparentAt(x, y))
+                row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+        }
+        out += row;
+    }
+    return out;
+}
+
+QByteArray iconFile(int type, const std::vector<IconFileImage> &images)
+{
+    QByteArray out;
+    put16(out, 0);
+    put16(out, type);
+    put16(out, static_cast<int>(images.size()));
+    std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(images.size());
+    for (const IconFileImage &image : images) {
+        out.append(static_cast<char>(image.size % 256));
+        out.append(static_cast<char>(image.size % 256));
+        out.append(static_cast<char>(image.colours % 256));
+        out.append('\0');
+        put16(out, type == 2 ? image.hotSpotX : 1);
+        put16(out, type == 2 ? image.hotSpotY : image.bitsPerPixel);
+        put32(out, static_cast<std::uint32_t>(image.data.size()));
+        put32(out, offset);
+        offset += static_cast<std::uint32_t>(image.data.size());
+    }
+    for (const IconFileImage &image : images)
+        out += image.data;
+    return out;
+}
 
 QByteArray readWholeFile(const QString &path)
 {
@@ -39,7 +116,7 @@ QImage readBmp(const QByteArray &file)
     if (le32(file, 14) < 40 || le16(file, 28) != 24 || le32(file, 30) != 0 || width <= 0 || height <= 0 || width > 4096
         || height > 4096)
         return {};
-    const qsizetype stride = rowBytes(width, 24);
+    const qsizetype stride = bitmapRowBytes(width, 24);
     if (pixels + stride * height > file.size())
         return {};
     QImage image(width, height, QImage::Format_RGB888);
@@ -77,14 +154,14 @@ QList<IconImage> readIconFile(const QByteArray &file)
         const quint32 paletteSize = le32(file, offset + 32) ? le32(file, offset + 32) : (1u << bits);
         const qsizetype palette = offset + le32(file, offset);
         const qsizetype colours = palette + 4 * qsizetype(paletteSize);
-        const qsizetype mask = colours + rowBytes(width, bits) * height;
-        if (paletteSize > 16 || mask + rowBytes(width, 1) * height > file.size())
+        const qsizetype mask = colours + bitmapRowBytes(width, bits) * height;
+        if (paletteSize > 16 || mask + bitmapRowBytes(width, 1) * height > file.size())
             continue;
 
         QImage image(width, height, QImage::Format_ARGB32);
         for (int y = 0; y < height; ++y) {
-            const qsizetype colourRow = colours + rowBytes(width, bits) * (height - 1 - y);
-            const qsizetype maskRow = mask + rowBytes(width, 1) * (height - 1 - y);
+            const qsizetype colourRow = colours + bitmapRowBytes(width, bits) * (height - 1 - y);
+            const qsizetype maskRow = mask + bitmapRowBytes(width, 1) * (height - 1 - y);
             auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
             for (int x = 0; x < width; ++x) {
                 const auto maskByte = static_cast<quint8>(file[maskRow + x / 8]);

@@ -1,5 +1,7 @@
 #include "ui/design/error_reporter.h"
 
+#include "ui/design/to_qstring.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -7,8 +9,7 @@ namespace varnel {
 
 QString errorTitle(ErrorKind kind)
 {
-    const std::string_view name = errorName(kind);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return toQString(errorName(kind));
 }
 
 void MessageBoxReporter::report(QWidget *parent, ErrorKind kind, const QString &detail)

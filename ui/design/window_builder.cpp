@@ -3,6 +3,7 @@
 #include "ui/design/bitmap_files.h"
 #include "ui/design/cursors.h"
 #include "ui/design/picture_box.h"
+#include "ui/design/to_qstring.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -19,11 +20,6 @@
 namespace varnel {
 
 namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::Alignment toQt(Align align)
 {
@@ -142,7 +138,12 @@ Qt::FocusPolicy focusPolicy(const ControlDesign &control)
 
 QWidget *BuiltControls::widget(std::string_view name) const
 {
-    return m_widgets.value(toQString(name));
+    QWidget *found = m_widgets.value(toQString(name));
+    // A misspelt name is a programming error; a null pointer would only
+    // crash later, somewhere else.
+    if (!found)
+        qFatal("No control named %.*s in this design", static_cast<int>(name.size()), name.data());
+    return found;
 }
 
 void BuiltControls::insert(std::string_view name, QWidget *widget)

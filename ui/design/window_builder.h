@@ -18,8 +18,17 @@ namespace varnel {
 class BuiltControls
 {
 public:
+    // A name the design does not have, or a control of another kind, ends
+    // the program at once with a message naming it.
     QWidget *widget(std::string_view name) const;
-    template<typename T> T *get(std::string_view name) const { return qobject_cast<T *>(widget(name)); }
+    template<typename T> T *get(std::string_view name) const
+    {
+        T *typed = qobject_cast<T *>(widget(name));
+        if (!typed)
+            qFatal("Control %.*s is not a %s", static_cast<int>(name.size()), name.data(),
+                   T::staticMetaObject.className());
+        return typed;
+    }
     void insert(std::string_view name, QWidget *widget);
 
 private:

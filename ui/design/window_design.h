@@ -99,6 +99,80 @@ struct ControlDesign
     Pointer pointer = Pointer::Standard;
 };
 
+// Makers by role, so that a design row reads like the designer's table.
+// Positions and sizes are in twips.
+struct TwipsRect
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// clang-format off
+namespace controls {
+
+// A caption, heading, unit or note: a text box with a coloured background
+// that the Tab key skips; still editable, like every text box.
+constexpr ControlDesign caption(std::string_view name, std::string_view text, TwipsRect at, Colour background,
+                                Colour foreground, FontDesign font, Align align, bool multiLine = false)
+{
+    return {.name = name, .kind = ControlKind::TextBox, .text = text,
+            .left = at.left, .top = at.top, .width = at.width, .height = at.height,
+            .background = background, .foreground = foreground, .font = font, .align = align,
+            .multiLine = multiLine, .tabStop = false};
+}
+
+// A text box on the window colour that the Tab key visits: the input, a
+// result, the notes.
+constexpr ControlDesign field(std::string_view name, std::string_view text, TwipsRect at, Colour foreground,
+                              FontDesign font, Align align = Align::Centre, bool multiLine = false)
+{
+    return {.name = name, .kind = ControlKind::TextBox, .text = text,
+            .left = at.left, .top = at.top, .width = at.width, .height = at.height,
+            .background = colours::window, .foreground = foreground, .font = font, .align = align,
+            .multiLine = multiLine, .tabStop = true};
+}
+
+constexpr ControlDesign button(std::string_view name, std::string_view text, TwipsRect at)
+{
+    return {.name = name, .kind = ControlKind::Button, .text = text,
+            .left = at.left, .top = at.top, .width = at.width, .height = at.height,
+            .background = colours::unset, .foreground = colours::unset, .font = fonts::standard,
+            .align = Align::Centre, .multiLine = false, .tabStop = true};
+}
+
+// `image` is a resource path; `sizedToImage` makes the box its image plus
+// its border.
+constexpr ControlDesign picture(std::string_view name, std::string_view image, TwipsRect at, bool sizedToImage = false)
+{
+    return {.name = name, .kind = ControlKind::PictureBox, .text = image,
+            .left = at.left, .top = at.top, .width = at.width, .height = at.height,
+            .background = colours::unset, .foreground = colours::unset, .font = fonts::standard,
+            .align = Align::Left, .multiLine = false, .tabStop = true, .parent = {}, .autoSize = sizedToImage};
+}
+
+// Static text that takes no focus.
+constexpr ControlDesign label(std::string_view name, std::string_view text, TwipsRect at, Colour background,
+                              Colour foreground, FontDesign font, Align align, Pointer pointer = Pointer::Standard)
+{
+    return {.name = name, .kind = ControlKind::Label, .text = text,
+            .left = at.left, .top = at.top, .width = at.width, .height = at.height,
+            .background = background, .foreground = foreground, .font = font, .align = align,
+            .multiLine = false, .tabStop = false, .parent = {}, .autoSize = false, .pointer = pointer};
+}
+
+// The control as a child of the picture box `parent`, positioned in its
+// inner area.
+constexpr ControlDesign inside(std::string_view parent, ControlDesign control)
+{
+    control.parent = parent;
+    return control;
+}
+
+} // namespace controls
+// clang-format on
+
 enum class Frame : std::uint8_t { Sizable, FixedSingle };
 
 struct WindowDesign

@@ -70,8 +70,8 @@ Form1::Form1(ErrorReporter &reporter, QWidget *parent)
     m_controls.command1 = built.get<QPushButton>("Command1");
     m_controls.command2 = built.get<QPushButton>("Command2");
     m_controls.command3 = built.get<QPushButton>("Command3");
-    for (ResultField field : kWriteOrder)
-        m_controls.results[static_cast<std::size_t>(field)] = built.get<QLineEdit>(fieldName(field));
+    for (const ResultFieldInfo &field : kResultFields)
+        m_controls.results[static_cast<std::size_t>(field.field)] = built.get<QLineEdit>(field.name);
 
     connect(m_controls.command1, &QPushButton::clicked, this, &Form1::onComputeClicked);
     connect(m_controls.command2, &QPushButton::clicked, this, &Form1::notesRequested);

@@ -39,7 +39,6 @@ public:
     explicit Form1(ErrorReporter &reporter, QWidget *parent = nullptr);
 
     const Form1Controls &controls() const { return m_controls; }
-    const Module1 &calculator() const { return m_calculator; }
 
 signals:
     void notesRequested();
