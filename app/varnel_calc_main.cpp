@@ -1,4 +1,5 @@
 #include "app/calc_cli.h"
+#include "platform/locale_numbers.h"
 
 #include <clocale>
 #include <iostream>
@@ -7,8 +8,7 @@ int main(int argc, char **argv)
 {
     // Numbers follow the user's locale, as in the window program.
     std::setlocale(LC_ALL, "");
-    const char *separator = std::localeconv()->decimal_point;
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return varnel::runCalcCli(args, std::cin, std::cout, std::cerr, separator ? separator : ".");
+    return varnel::runCalcCli(args, std::cin, std::cout, std::cerr, varnel::localeDecimalSeparator());
 }

@@ -68,6 +68,9 @@ SingleParse parseSingle(std::string_view text, std::string_view decimalSeparator
                     ++exponent;
             }
             ++pos;
+        } else if (!afterSeparator && c == '.') {
+            afterSeparator = true;
+            ++pos;
         } else if (!afterSeparator && text.substr(pos, decimalSeparator.size()) == decimalSeparator) {
             afterSeparator = true;
             pos += decimalSeparator.size();

@@ -13,9 +13,11 @@ struct SingleParse
     ErrorKind error = ErrorKind::None;
 };
 
-// Reads a plain decimal number: blanks around it, an optional sign, digits
-// with at most one decimal separator (the caller's locale's, and no other),
-// and an optional exponent. Words such as "inf" or "nan", hexadecimal and
+// Reads a plain decimal number: blanks around it (numbers/blanks.h), an
+// optional sign, digits with at most one decimal point, and an optional
+// exponent. The decimal point is a dot, or the caller's locale's separator:
+// a frequency has no thousands to group, so "137.500" is 137.5 in every
+// locale, and "137,5" too where the comma is the separator. Words such as "inf" or "nan", hexadecimal and
 // thousands separators are not numbers here. The result is the Single nearest
 // to the decimal text itself, never rounded through a double first.
 // Not a number gives TypeMismatch; beyond the Single range, Overflow; a

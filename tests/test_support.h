@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <clocale>
+
 namespace varnel::testing {
 
 // Records what would have been a blocking message box.
@@ -41,6 +43,14 @@ inline QString storedText(QWidget *widget)
     if (auto *edit = qobject_cast<QTextEdit *>(widget))
         return edit->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return {};
+}
+
+// Switches the C library's locale, which the window reads at each press, as
+// a user's LANG would. The test locales are made by the build (LOCPATH);
+// false when this one is not there.
+inline bool useLocale(const char *name)
+{
+    return std::setlocale(LC_ALL, name) != nullptr;
 }
 
 // The named system colours as the user sees them: the test's own table, so

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,6 +50,29 @@ void applyColours(QWidget *widget, const ControlDesign &control, QPalette::Color
     }
     widget->setPalette(palette);
 }
+
+// Enter or Return on a focused button presses it, as on Windows. Qt ties
+// that to "auto default" buttons, which also draw the default-button frame
+// and let Enter in a text box press them; the designs want neither.
+class EnterPressesButton final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            auto *button = qobject_cast<QPushButton *>(watched);
+            if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+                button->animateClick();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 // Each maker gives the widget its font before its text, so the text is laid
 // out once, in its own font, and the parent's font is never loaded for it.
@@ -111,6 +135,7 @@ QWidget *makeControl(const ControlDesign &control, QWidget *parent)
         auto *button = makeWidget<QPushButton>(control, parent);
         button->setText(toQString(control.text));
         button->setAutoDefault(false); // Enter in a text box must not press it
+        button->installEventFilter(new EnterPressesButton(button));
         return button;
     }
     case ControlKind::Label: {

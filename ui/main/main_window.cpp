@@ -1,12 +1,13 @@
 #include "ui/main/main_window.h"
 
+#include "platform/locale_numbers.h"
 #include "ui/design/error_reporter.h"
 #include "ui/design/picture_box.h"
+#include "ui/design/to_qstring.h"
 #include "ui/design/window_builder.h"
 #include "ui/main/main_window_design.h"
 
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
 namespace varnel {
@@ -32,21 +33,37 @@ private:
     const Form1Controls &m_controls;
 };
 
-// The quoted input in a message, shortened: a pasted page must not make a
-// message box taller than the screen.
+// The quoted input in a message, shortened, with what cannot be seen made
+// visible: a pasted page must not make a message box taller than the
+// screen, and a stray tab or no-break space must not hide in it.
 QString quoted(const QString &input)
 {
     constexpr qsizetype kMaxShown = 40;
-    QString shown = input.size() > kMaxShown ? input.left(kMaxShown) + QChar(0x2026) : input;
-    shown.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    QString shown;
+    for (const QChar c : input.left(kMaxShown)) {
+        if (c.unicode() < 0x20)
+            shown += QChar(0x2400 + c.unicode()); // the control pictures: ␉ ␊ ␍
+        else if (c.unicode() == 0x7f)
+            shown += QChar(0x2421);
+        else if (c.unicode() == 0xa0)
+            shown += QChar(0x237d); // ⍽, the no-break space's picture
+        else
+            shown += c;
+    }
+    if (input.size() > kMaxShown)
+        shown += QChar(0x2026);
     return QChar(0x201C) + shown + QChar(0x201D);
 }
 
 } // namespace
 
-QString computeErrorDetail(ErrorKind kind, const QString &input)
+QString computeErrorDetail(ErrorKind kind, const QString &input, const QString &decimalSeparator)
 {
-    const QString example = QStringLiteral("137") + QLocale().decimalPoint() + QStringLiteral("5");
+    // A dot is always understood; the locale's own separator is shown too
+    // where it is a comma. Other separators may be missing from the font.
+    QString example = QStringLiteral("137.5");
+    if (decimalSeparator == QLatin1String(","))
+        example = QStringLiteral("137,5 or 137.5");
     switch (kind) {
     case ErrorKind::TypeMismatch:
         return Form1::tr("The frequency %1 is not a number. Type the frequency in MHz, for example %2.")
@@ -92,14 +109,15 @@ void Form1::onComputeClicked()
 {
     const QString input = m_controls.text3->text();
     const QByteArray text = input.toUtf8();
-    const QByteArray separator = QLocale().decimalPoint().toUtf8();
+    // Read at each press, from the same place as varnel-calc.
+    const std::string separator = localeDecimalSeparator();
     LineEditWriter writer(m_controls);
-    const ErrorKind error = runCompute(m_calculator, {text.constData(), static_cast<std::size_t>(text.size())},
-                                       {separator.constData(), static_cast<std::size_t>(separator.size())}, writer);
+    const ErrorKind error
+        = runCompute(m_calculator, {text.constData(), static_cast<std::size_t>(text.size())}, separator, writer);
     // The error was met before the first field was written, so every result
     // still shows what it did; the program goes on.
     if (error != ErrorKind::None)
-        m_reporter.report(this, error, computeErrorDetail(error, input));
+        m_reporter.report(this, error, computeErrorDetail(error, input, toQString(separator)));
 }
 
 } // namespace varnel

@@ -56,7 +56,8 @@ private:
     bool m_shownBefore = false;
 };
 
-// The body of the message for a failed compute of `input`.
-QString computeErrorDetail(ErrorKind kind, const QString &input);
+// The body of the message for a failed compute of `input`, with an example
+// in the user's notation.
+QString computeErrorDetail(ErrorKind kind, const QString &input, const QString &decimalSeparator);
 
 } // namespace varnel
