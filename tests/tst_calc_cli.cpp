@@ -1,7 +1,9 @@
 #include "app/calc_cli.h"
+#include "platform/locale_numbers.h"
 
 #include <doctest.h>
 
+#include <clocale>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -100,4 +102,36 @@ TEST_CASE("command lines")
         CHECK(out.str() == row.out);
         CHECK(err.str() == row.err);
     }
+}
+
+// The separator as varnel-calc's main takes it, in real locales (made by the
+// build; LOCPATH). In fa_IR the C library's separator is ".", as in the window.
+TEST_CASE("the tool in the user's locale")
+{
+    const struct
+    {
+        const char *locale;
+        std::string input;
+        std::string out;
+    } rows[] = {
+        {"C.UTF-8", "137.500", "137.500\t237.99\t40\t126\t193\t9.5\t33.21\t9.96\t0.374\t9.37\t1.575\t4.961\t7.598\n"},
+        {"de_DE.UTF-8", "137.500",
+         "137.500\t237,99\t40\t126\t193\t9,5\t33,21\t9,96\t0,374\t9,37\t1,575\t4,961\t7,598\n"},
+        {"fr_FR.UTF-8", "14,2",
+         "14,2\t2304,47\t387,32\t1220,07\t1868,84\t25,4\t247,82\t74,35\t1\t90,727\t15,249\t48,034\t73,576\n"},
+        {"fa_IR.UTF-8", "137.5", "137.5\t237.99\t40\t126\t193\t9.5\t33.21\t9.96\t0.374\t9.37\t1.575\t4.961\t7.598\n"},
+    };
+    for (const auto &row : rows) {
+        INFO(row.locale);
+        if (!std::setlocale(LC_ALL, row.locale)) {
+            MESSAGE("locale not made here; skipped");
+            continue;
+        }
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        CHECK(runCalcCli({"--tsv", row.input}, in, out, err, localeDecimalSeparator()) == 0);
+        CHECK(out.str() == row.out);
+    }
+    std::setlocale(LC_ALL, "C");
 }

@@ -93,6 +93,11 @@ void TestForm1::window()
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("varnel"));
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(VARNEL_VERSION));
     QVERIFY(!QApplication::windowIcon().isNull());
+    // Every size of the theme's icons, 16 to 256, for docks and task switchers.
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    for (int size : {16, 32, 48, 64, 128, 256})
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.varnel"));
     QCOMPARE(m_form->objectName(), QStringLiteral("Form1"));
     QCOMPARE(m_form->size(), QSize(506, 414));
     QCOMPARE(m_form->palette().color(QPalette::Window), QColor(255, 224, 192));

@@ -1,18 +1,25 @@
+#include "platform/display_probe.h"
 #include "platform/program_start.h"
 
 #include <doctest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
 
 #if defined(_WIN32)
 #include <windows.h>
+#else
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #endif
 
 using namespace varnel;
@@ -147,6 +154,64 @@ TEST_CASE("other programs start without a shell")
     CHECK(result.error == ErrorKind::None);
     CHECK(result.taskId > 0);
     CHECK(awaitRecord(record) == "4\na;b\n$HOME\n*\n'q'\n");
+}
+
+namespace {
+
+// Sets or clears an environment variable for one scope.
+struct ScopedEnv
+{
+    std::string name;
+    std::optional<std::string> old;
+    ScopedEnv(std::string variable, const char *value)
+        : name(std::move(variable))
+    {
+        if (const char *current = std::getenv(name.c_str()))
+            old = current;
+        value ? ::setenv(name.c_str(), value, 1) : ::unsetenv(name.c_str());
+    }
+    ~ScopedEnv() { old ? ::setenv(name.c_str(), old->c_str(), 1) : ::unsetenv(name.c_str()); }
+};
+
+} // namespace
+
+TEST_CASE("a display that does not answer is found before Qt starts")
+{
+    // A listening socket stands in for a running Wayland compositor.
+    ScratchDir dir;
+    const std::string socketPath = (dir.path / "wayland-test").string();
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+    REQUIRE(::bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0);
+    REQUIRE(::listen(listener, 4) == 0);
+
+    const struct
+    {
+        const char *tag;
+        const char *platform;
+        const char *display;
+        const char *wayland;
+        const char *problem; // empty: the window may start
+    } rows[] = {
+        {"nothing set", nullptr, nullptr, nullptr, "no graphical display found (DISPLAY is not set)"},
+        {"an X display nobody serves", nullptr, ":77", nullptr, "the display :77 named by DISPLAY does not answer"},
+        {"a malformed DISPLAY", nullptr, "nonsense", nullptr, "the display nonsense named by DISPLAY does not answer"},
+        {"a live Wayland socket", nullptr, nullptr, socketPath.c_str(), ""},
+        {"a dead Wayland socket", nullptr, nullptr, "/nonexistent/wayland-0",
+         "the Wayland display /nonexistent/wayland-0 does not answer"},
+        {"offscreen chosen on purpose", "offscreen", nullptr, nullptr, ""},
+        {"xcb chosen, no server", "xcb", ":77", nullptr, "the display :77 named by DISPLAY does not answer"},
+    };
+    for (const auto &row : rows) {
+        INFO(row.tag);
+        ScopedEnv platform("QT_QPA_PLATFORM", row.platform);
+        ScopedEnv display("DISPLAY", row.display);
+        ScopedEnv wayland("WAYLAND_DISPLAY", row.wayland);
+        CHECK(displayProblem() == row.problem);
+    }
+    ::close(listener);
 }
 
 TEST_CASE("the system's reason reaches the report")

@@ -6,6 +6,7 @@
 #include "ui/design/window_design.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QStyle>
@@ -13,11 +14,18 @@
 
 namespace varnel {
 
+void setApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("varnel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("varnel"));
+}
+
 void setUpApplication(QApplication &app)
 {
-    QApplication::setApplicationName(QStringLiteral("varnel"));
-    QApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("varnel"));
+    setApplicationIdentity();
+    // The desktop entry's name: docks and task bars group the windows with
+    // their launcher by it (the Wayland app id, and on X11 with the class).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.varnel"));
 
     // The designs ask for "MS Sans Serif" by name. Where it is missing, take
@@ -36,10 +44,18 @@ void setUpApplication(QApplication &app)
     // is the classic Windows look; Qt ships it on every platform.
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);
-    // Every window shows the application icon in its title bar.
+    // Every window shows the application icon in its title bar: the small
+    // drawn images of the .ico, and the theme's sizes for docks, task
+    // switchers and large screens (read only when a size is asked for).
     QIcon icon;
     for (const IconImage &image : readIconFile(readWholeFile(QStringLiteral(":/assets/varnel.ico"))))
         icon.addPixmap(QPixmap::fromImage(image.image));
+    const QDir themeIcons(QStringLiteral(":/assets/icons/hicolor"));
+    for (const QString &folder : themeIcons.entryList(QDir::Dirs)) {
+        const int size = folder.section(QLatin1Char('x'), 0, 0).toInt();
+        if (size > 32)
+            icon.addFile(themeIcons.filePath(folder + QLatin1String("/apps/varnel.png")), QSize(size, size));
+    }
     app.setWindowIcon(icon);
 }
 
