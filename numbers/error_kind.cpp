@@ -17,6 +17,8 @@ std::string_view errorName(ErrorKind kind)
         return "Invalid procedure call or argument";
     case ErrorKind::CannotStartProgram:
         return "File not found";
+    case ErrorKind::ProgramFailed:
+        return "Program failed";
     }
     return "Unknown error";
 }

@@ -13,6 +13,7 @@ enum class ErrorKind {
     DivisionByZero,
     InvalidOperation,
     CannotStartProgram,
+    ProgramFailed, // started, then ended with a failure of its own
 };
 
 // The user-facing name of an error, as a message box names it.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -28,9 +29,9 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
            });
 }
 
-StartResult failure(std::string detail)
+StartResult failure(std::string program, std::string detail)
 {
-    return {ErrorKind::CannotStartProgram, 0, std::move(detail)};
+    return {ErrorKind::CannotStartProgram, 0, std::move(program), std::move(detail)};
 }
 
 #if defined(__APPLE__)
@@ -76,7 +77,7 @@ ParsedCommand parseCommandLine(std::string_view commandLine)
 
 namespace {
 
-StartResult systemFailure(DWORD code)
+StartResult systemFailure(std::string program, DWORD code)
 {
     char *message = nullptr;
     const DWORD length
@@ -89,7 +90,7 @@ StartResult systemFailure(DWORD code)
         text.pop_back();
     if (text.empty())
         text = "System error";
-    return failure(text + " (error " + std::to_string(code) + ")");
+    return failure(std::move(program), text + " (error " + std::to_string(code) + ")");
 }
 
 // Strict: text that is not UTF-8 is an error, never a shortened string.
@@ -108,26 +109,39 @@ bool toWide(const std::string &text, std::wstring &wide)
         == size;
 }
 
+constexpr const char *kWindowsShell = "the Windows shell";
+
 } // namespace
 
 SystemProgramStarter::~SystemProgramStarter() = default;
-void SystemProgramStarter::reapFinished() { }
+
+// The shell hands the address on and returns; a failure it reports at once.
+std::vector<FailedProgram> SystemProgramStarter::collectFailures()
+{
+    return {};
+}
+
+bool SystemProgramStarter::anyRunning() const
+{
+    return false;
+}
 
 StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyle style)
 {
     if (commandLine.find('\0') != std::string_view::npos)
-        return failure("The command line contains a NUL character");
+        return failure({}, "The command line contains a NUL character");
     const ParsedCommand parsed = parseCommandLine(commandLine);
     if (parsed.program.empty())
-        return failure("The command line names no program");
+        return failure({}, "The command line names no program");
+    const std::string shown = parsed.openWithDefaultHandler ? kWindowsShell : parsed.program;
     std::wstring program;
     std::wstring rest;
     if (!toWide(parsed.program, program) || !toWide(parsed.rest, rest))
-        return systemFailure(GetLastError());
+        return systemFailure(shown, GetLastError());
 
     if (parsed.openWithDefaultHandler) {
         if (rest.empty())
-            return failure("Nothing to open");
+            return failure(shown, "Nothing to open");
         SHELLEXECUTEINFOW info {};
         info.cbSize = sizeof info;
         // No system dialog on failure: the caller reports it, once.
@@ -136,11 +150,11 @@ StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyl
         info.lpFile = rest.c_str();
         info.nShow = SW_SHOWNORMAL;
         if (!ShellExecuteExW(&info))
-            return systemFailure(GetLastError());
+            return systemFailure(shown, GetLastError());
         const double id = info.hProcess ? GetProcessId(info.hProcess) : 0;
         if (info.hProcess)
             CloseHandle(info.hProcess);
-        return {ErrorKind::None, id, {}};
+        return {ErrorKind::None, id, shown, {}};
     }
 
     // The program is found here, as CreateProcess would (".exe" appended,
@@ -153,7 +167,7 @@ StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyl
         found = SearchPathW(nullptr, program.c_str(), L".exe", static_cast<DWORD>(path.size()), path.data(), nullptr);
     }
     if (found == 0 || found >= path.size())
-        return systemFailure(GetLastError());
+        return systemFailure(shown, GetLastError());
     path.resize(found);
     std::wstring line = L"\"" + program + L"\"";
     if (!rest.empty())
@@ -165,38 +179,60 @@ StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyl
     startup.wShowWindow = static_cast<WORD>(style);
     PROCESS_INFORMATION process {};
     if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return systemFailure(GetLastError());
+        return systemFailure(shown, GetLastError());
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return {ErrorKind::None, static_cast<double>(process.dwProcessId), {}};
+    return {ErrorKind::None, static_cast<double>(process.dwProcessId), shown, {}};
 }
 
 #else
 
 SystemProgramStarter::~SystemProgramStarter()
 {
-    reapFinished();
+    // Whatever still runs is left to run; what has ended is reaped.
+    collectFailures();
 }
 
-void SystemProgramStarter::reapFinished()
+std::vector<FailedProgram> SystemProgramStarter::collectFailures()
 {
-    std::erase_if(m_children, [](long pid) { return ::waitpid(static_cast<pid_t>(pid), nullptr, WNOHANG) != 0; });
+    std::erase_if(m_children, [this](const Child &child) {
+        int status = 0;
+        if (::waitpid(static_cast<pid_t>(child.pid), &status, WNOHANG) == 0)
+            return false; // still running
+        std::string reason;
+        if (WIFEXITED(status) && WEXITSTATUS(status) != 0)
+            reason = "exited with status " + std::to_string(WEXITSTATUS(status));
+        else if (WIFSIGNALED(status))
+            reason = "was ended by signal " + std::to_string(WTERMSIG(status));
+        if (!reason.empty())
+            m_failures.push_back({static_cast<double>(child.pid), child.program, reason});
+        return true;
+    });
+    return std::exchange(m_failures, {});
+}
+
+bool SystemProgramStarter::anyRunning() const
+{
+    return !m_children.empty();
 }
 
 StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyle)
 {
-    reapFinished();
+    // Reaped here too, so no ended opener lingers as a zombie; its failure
+    // waits for collectFailures.
+    const std::vector<FailedProgram> ended = collectFailures();
+    m_failures.insert(m_failures.end(), ended.begin(), ended.end());
     // An argument vector ends each string at a NUL; cutting there silently
     // would start something other than what was asked for.
     if (commandLine.find('\0') != std::string_view::npos)
-        return failure("The command line contains a NUL character");
+        return failure({}, "The command line contains a NUL character");
     ParsedCommand parsed = parseCommandLine(commandLine);
     if (parsed.program.empty())
-        return failure("The command line names no program");
-    if (parsed.openWithDefaultHandler && parsed.arguments.empty())
-        return failure("Nothing to open");
+        return failure({}, "The command line names no program");
     if (parsed.openWithDefaultHandler)
         parsed.program = kDefaultHandler;
+    if (parsed.openWithDefaultHandler && parsed.arguments.empty())
+        return failure(parsed.program, "Nothing to open");
 
     std::vector<char *> argv;
     argv.push_back(parsed.program.data());
@@ -209,9 +245,9 @@ StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyl
     // here, and never involves a shell.
     if (const int error = ::posix_spawnp(&pid, parsed.program.c_str(), nullptr, nullptr, argv.data(), environ);
         error != 0)
-        return failure(std::string(std::strerror(error)) + " (error " + std::to_string(error) + ")");
-    m_children.push_back(pid);
-    return {ErrorKind::None, static_cast<double>(pid), {}};
+        return failure(parsed.program, std::string(std::strerror(error)) + " (error " + std::to_string(error) + ")");
+    m_children.push_back({pid, parsed.program});
+    return {ErrorKind::None, static_cast<double>(pid), parsed.program, {}};
 }
 
 #endif

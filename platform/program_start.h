@@ -24,9 +24,20 @@ struct StartResult
 {
     ErrorKind error = ErrorKind::None;
     double taskId = 0; // the process id
+    // The program really asked to run: xdg-open for "start.exe" on Linux.
+    std::string program;
     // On failure, what the system said, with its error number, for the
     // user's report ("No such file or directory (error 2)").
     std::string detail;
+};
+
+// A started program that has ended with a failure: an opener with no
+// browser or no handler for the address, say.
+struct FailedProgram
+{
+    double taskId = 0;
+    std::string program;
+    std::string reason; // "exited with status 3", "was killed by signal 9"
 };
 
 class ProgramStarter
@@ -34,6 +45,11 @@ class ProgramStarter
 public:
     virtual ~ProgramStarter() = default;
     virtual StartResult start(std::string_view commandLine, WindowStyle style) = 0;
+    // Reaps every started program that has ended, without waiting, and
+    // returns those that failed, each once.
+    virtual std::vector<FailedProgram> collectFailures() { return {}; }
+    // Whether a started program may still be running (and be collected).
+    virtual bool anyRunning() const { return false; }
 };
 
 // A command line taken apart at its blanks (numbers/blanks.h); no shell ever sees it. The
@@ -68,10 +84,17 @@ public:
     ~SystemProgramStarter() override;
 
     StartResult start(std::string_view commandLine, WindowStyle style) override;
+    std::vector<FailedProgram> collectFailures() override;
+    bool anyRunning() const override;
 
 private:
-    void reapFinished();
-    std::vector<long> m_children; // started, not yet reaped
+    struct Child
+    {
+        long pid;
+        std::string program;
+    };
+    std::vector<Child> m_children; // started, not yet reaped
+    std::vector<FailedProgram> m_failures; // reaped, not yet collected
 };
 
 } // namespace varnel

@@ -25,9 +25,11 @@ public:
     {
         ErrorKind kind;
         QString detail;
+        bool modal;
     };
     QList<Report> reports;
-    void report(QWidget *, ErrorKind kind, const QString &detail) override { reports.append({kind, detail}); }
+    void report(QWidget *, ErrorKind kind, const QString &detail) override { reports.append({kind, detail, true}); }
+    void notify(QWidget *, ErrorKind kind, const QString &detail) override { reports.append({kind, detail, false}); }
 };
 
 inline QString designText(const ControlDesign &control)

@@ -10,8 +10,14 @@
 #include "ui/design/picture_box.h"
 #include "ui/main/main_window.h"
 
+#include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
+
+#include <cerrno>
+#include <sys/wait.h>
 
 #include <memory>
 
@@ -33,8 +39,8 @@ public:
     StartResult start(std::string_view commandLine, WindowStyle style) override
     {
         calls.push_back({std::string(commandLine), style});
-        return fail ? StartResult {ErrorKind::CannotStartProgram, 0, "No such file or directory (error 2)"}
-                    : StartResult {ErrorKind::None, 4242, {}};
+        return fail ? StartResult {ErrorKind::CannotStartProgram, 0, "xdg-open", "No such file or directory (error 2)"}
+                    : StartResult {ErrorKind::None, 4242, "xdg-open", {}};
     }
 };
 
@@ -71,6 +77,8 @@ private slots:
     void linkClicksStartTheCommand_data();
     void linkClicksStartTheCommand();
     void linkFailureIsReported();
+    void openerThatFailsIsReportedOnce();
+    void messageTextCanBeCopied();
     void nothingTakesFocus();
 
 private:
@@ -299,10 +307,74 @@ void TestCompanions::linkFailureIsReported()
     QTest::mouseClick(web->link(), Qt::LeftButton);
     QCOMPARE(m_reporter->reports.size(), 1);
     QCOMPARE(m_reporter->reports.first().kind, ErrorKind::CannotStartProgram);
-    // The system's reason reaches the user.
-    QVERIFY(m_reporter->reports.first().detail.contains(QLatin1String("(error 2)")));
+    // The opener really used, the system's reason and the address to copy;
+    // never the "start.exe" that exists on no desktop.
+    const QString detail = m_reporter->reports.first().detail;
+    QVERIFY2(detail.contains(QLatin1String("xdg-open could not be started")), qPrintable(detail));
+    QVERIFY(detail.contains(QLatin1String("(error 2)")));
+    QVERIFY(detail.contains(QLatin1String("\n" VARNEL_WEB_PAGE_ADDRESS "/")));
+    QVERIFY(!detail.contains(QLatin1String("start.exe")));
     QVERIFY(web->isVisible());
     QVERIFY(m_form1->isVisible());
+}
+
+// A real opener (a stand-in xdg-open on PATH) that starts, then exits with
+// failure, as xdg-open does with no browser: reported once, without
+// blocking, and reaped.
+void TestCompanions::openerThatFailsIsReportedOnce()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile opener(dir.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nexit 3\n");
+    opener.close();
+    opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8() + ':' + oldPath);
+
+    SystemProgramStarter starter;
+    CompanionWindows companions(*m_reporter, starter);
+    companions.showWebLink();
+    Web *web = companions.webLink();
+    QVERIFY(QTest::qWaitForWindowExposed(web));
+    QTest::mouseClick(web->link(), Qt::LeftButton);
+    qputenv("PATH", oldPath);
+
+    QTRY_COMPARE(m_reporter->reports.size(), 1);
+    const RecordingReporter::Report report = m_reporter->reports.first();
+    QCOMPARE(report.kind, ErrorKind::ProgramFailed);
+    QVERIFY(!report.modal);
+    QVERIFY2(report.detail.contains(QLatin1String("xdg-open exited with status 3")), qPrintable(report.detail));
+    QTest::qWait(600);
+    QCOMPARE(m_reporter->reports.size(), 1);
+    QVERIFY(!starter.anyRunning());
+    // No child left unreaped: nothing is waiting to be waited for.
+    errno = 0;
+    QCOMPARE(::waitpid(-1, nullptr, WNOHANG), -1);
+    QCOMPARE(errno, ECHILD);
+}
+
+// The address in a failure message can be selected and copied.
+void TestCompanions::messageTextCanBeCopied()
+{
+    MessageBoxReporter reporter;
+    reporter.notify(nullptr, ErrorKind::ProgramFailed, linkFailureDetail("xdg-open", "exited with status 3"));
+    QMessageBox *box = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *candidate = qobject_cast<QMessageBox *>(widget))
+            box = candidate;
+    }
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QVERIFY(!box->isModal());
+    bool addressSelectable = false;
+    for (QLabel *label : box->findChildren<QLabel *>()) {
+        if (label->text().contains(QLatin1String(VARNEL_WEB_PAGE_ADDRESS "/")))
+            addressSelectable = label->textInteractionFlags() & Qt::TextSelectableByMouse;
+    }
+    QVERIFY(addressSelectable);
+    box->close();
 }
 
 void TestCompanions::nothingTakesFocus()

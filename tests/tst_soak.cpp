@@ -50,7 +50,7 @@ constexpr qint64 kMarginKiB = 4096;
 
 struct NullStarter final : ProgramStarter
 {
-    StartResult start(std::string_view, WindowStyle) override { return {ErrorKind::None, 1, {}}; }
+    StartResult start(std::string_view, WindowStyle) override { return {ErrorKind::None, 1, "xdg-open", {}}; }
 };
 
 // Frequencies of every kind, the same on every run.

@@ -1,7 +1,9 @@
 #include "ui/companion/companion_windows.h"
 
+#include "platform/program_start.h"
 #include "ui/companion/notes_window.h"
 #include "ui/companion/web_link_window.h"
+#include "ui/design/error_reporter.h"
 
 namespace varnel {
 
@@ -22,6 +24,8 @@ CompanionWindows::CompanionWindows(ErrorReporter &reporter, ProgramStarter &star
     , m_reporter(reporter)
     , m_starter(starter)
 {
+    m_watch.setInterval(200);
+    connect(&m_watch, &QTimer::timeout, this, &CompanionWindows::collectEndedPrograms);
 }
 
 CompanionWindows::~CompanionWindows()
@@ -54,8 +58,23 @@ void CompanionWindows::showWebLink()
     if (!m_webLink) {
         m_webLink = new Web(m_reporter, m_starter);
         m_webLink->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_webLink, &Web::openerStarted, this, &CompanionWindows::watchStartedPrograms);
     }
     showWindow(m_webLink.data());
+}
+
+void CompanionWindows::watchStartedPrograms()
+{
+    if (!m_watch.isActive())
+        m_watch.start();
+}
+
+void CompanionWindows::collectEndedPrograms()
+{
+    for (const FailedProgram &failed : m_starter.collectFailures())
+        m_reporter.notify(m_webLink, ErrorKind::ProgramFailed, linkFailureDetail(failed.program, failed.reason));
+    if (!m_starter.anyRunning())
+        m_watch.stop();
 }
 
 } // namespace varnel

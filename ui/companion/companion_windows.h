@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 namespace varnel {
 
@@ -33,8 +34,15 @@ public:
     Web *webLink() const;
 
 private:
+    void watchStartedPrograms();
+    void collectEndedPrograms();
+
     ErrorReporter &m_reporter;
     ProgramStarter &m_starter;
+    // While a started opener runs, its end is looked for now and then: a
+    // failure is reported once, without blocking, and every ended one is
+    // reaped. The link window may be closed by then; the watch goes on.
+    QTimer m_watch;
     QPointer<Form2> m_notes;
     QPointer<Web> m_webLink;
 };

@@ -15,6 +15,13 @@ std::string webPageCommandLine()
     return "start.exe " + std::string(WebPageAddress) + "/";
 }
 
+QString linkFailureDetail(const std::string &program, const std::string &reason)
+{
+    return Web::tr("The web page could not be opened: %1 %2.\n\nThe address, to open in a browser by hand:\n%3")
+        .arg(QString::fromStdString(program), QString::fromStdString(reason),
+             QString::fromStdString(std::string(WebPageAddress) + "/"));
+}
+
 Web::Web(ErrorReporter &reporter, ProgramStarter &starter, QWidget *parent)
     : QWidget(parent)
     , m_reporter(reporter)
@@ -51,9 +58,10 @@ void Web::onLinkClicked()
     const StartResult result = m_starter.start(commandLine, WindowStyle::Hidden);
     if (result.error != ErrorKind::None) {
         m_reporter.report(this, result.error,
-                          tr("The web page could not be opened: the command %1 could not be started.\n%2")
-                              .arg(QString::fromStdString(commandLine), QString::fromStdString(result.detail)));
+                          linkFailureDetail(result.program, "could not be started (" + result.detail + ")"));
+        return;
     }
+    emit openerStarted();
 }
 
 } // namespace varnel

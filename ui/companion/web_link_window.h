@@ -17,6 +17,10 @@ class ProgramStarter;
 // label's text, which the user cannot change anyway.
 std::string webPageCommandLine();
 
+// The message when the page could not be opened: which opener failed and
+// how, and the address on a line of its own, to be copied.
+QString linkFailureDetail(const std::string &program, const std::string &reason);
+
 class Web : public QWidget
 {
     Q_OBJECT
@@ -25,6 +29,10 @@ public:
     Web(ErrorReporter &reporter, ProgramStarter &starter, QWidget *parent = nullptr);
 
     QLabel *link() const { return m_link; }
+
+signals:
+    // An opener was started; whether it succeeds is known only when it ends.
+    void openerStarted();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

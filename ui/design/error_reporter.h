@@ -15,15 +15,21 @@ class ErrorReporter
 public:
     virtual ~ErrorReporter() = default;
     // `detail` says what the user did that failed, for the message's body.
+    // The message is modal: the user answers it before going on.
     virtual void report(QWidget *parent, ErrorKind kind, const QString &detail) = 0;
+    // The same message without blocking anything, for a failure found later
+    // (a started program that ended badly).
+    virtual void notify(QWidget *parent, ErrorKind kind, const QString &detail) = 0;
 };
 
-// A modal message box with the critical icon, titled with the program's name,
-// naming the error. The program goes on after OK.
+// A message box with the critical icon, titled with the program's name,
+// naming the error; its text can be selected and copied. The program goes
+// on after OK.
 class MessageBoxReporter final : public ErrorReporter
 {
 public:
     void report(QWidget *parent, ErrorKind kind, const QString &detail) override;
+    void notify(QWidget *parent, ErrorKind kind, const QString &detail) override;
 };
 
 QString errorTitle(ErrorKind kind);
