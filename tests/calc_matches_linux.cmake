@@ -1,6 +1,8 @@
 # varnel-calc.exe under Wine must print what the Linux build prints, byte for
 # byte but for Windows' CR LF line ends: the same several hundred frequencies,
 # as the text sheet and as TSV, in a dot and in a comma locale.
+cmake_policy(SET CMP0007 NEW) # an empty input line is a frequency too
+
 foreach(program HOST_CALC WINDOWS_CALC)
     if(NOT EXISTS "${${program}}")
         message(FATAL_ERROR "${program} '${${program}}' does not exist: build the default preset first")
@@ -45,6 +47,10 @@ function(run_calc out_prefix locale input program)
         INPUT_FILE "${input}" OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
     string(REPLACE "\r\n" "\n" out "${out}")
     string(REPLACE "\r\n" "\n" err "${err}")
+    # Only the program's own lines: Wine has things to say on standard error
+    # too (newer ones about XDG_RUNTIME_DIR), which are not varnel-calc's.
+    string(REGEX MATCHALL "varnel-calc:[^\n]*\n" err "${err}")
+    string(JOIN "" err ${err})
     set(${out_prefix}_out "${out}" PARENT_SCOPE)
     set(${out_prefix}_err "${err}" PARENT_SCOPE)
     set(${out_prefix}_status "${status}" PARENT_SCOPE)
