@@ -15,6 +15,8 @@ class TestAssets : public QObject
 private slots:
     void committedImagesMatchTheirPainters_data();
     void committedImagesMatchTheirPainters();
+    void dimensionMarksAreBlack_data();
+    void dimensionMarksAreBlack();
     void iconAndCursorFiles_data();
     void iconAndCursorFiles();
     void themeIcons();
@@ -104,6 +106,39 @@ void TestAssets::committedImagesMatchTheirPainters()
     QCOMPARE(painted.format(), QImage::Format_RGB888);
     const QString difference = paintDifference(committed, painted);
     QVERIFY2(difference.isEmpty(), qPrintable(file + QLatin1String(": ") + difference));
+}
+
+// The level and upright marks of the dimension diagram are black, not the
+// half-black of a one-pixel line drawn between two pixels; the committed
+// file is checked, as the user sees it.
+void TestAssets::dimensionMarksAreBlack_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<bool>("black");
+
+    QTest::newRow("HEIGHT arrow's shaft, high") << QPoint(12, 40) << true;
+    QTest::newRow("HEIGHT arrow's shaft, middle") << QPoint(12, 60) << true;
+    QTest::newRow("HEIGHT arrow's shaft, low") << QPoint(12, 90) << true;
+    QTest::newRow("beside the shaft, left") << QPoint(11, 60) << false;
+    QTest::newRow("beside the shaft, right") << QPoint(13, 60) << false;
+    QTest::newRow("extension line at the element's top") << QPoint(20, 23) << true;
+    QTest::newRow("extension line at the loop") << QPoint(30, 99) << true;
+}
+
+void TestAssets::dimensionMarksAreBlack()
+{
+    QFETCH(QPoint, at);
+    QFETCH(bool, black);
+    const QImage diagram(QStringLiteral(VARNEL_ASSETS_DIR "/dimension_diagram.bmp"));
+    QVERIFY(!diagram.isNull());
+    const QColor colour = diagram.pixelColor(at);
+    if (black) {
+        QVERIFY2(colour.red() <= kPaintTolerance && colour.green() <= kPaintTolerance
+                     && colour.blue() <= kPaintTolerance,
+                 qPrintable(colour.name()));
+    } else {
+        QCOMPARE(colour, QColor(127, 253, 255)); // the drawing's light cyan
+    }
 }
 
 // Read as the system reads them: ICONDIR, one ICONDIRENTRY per image, and

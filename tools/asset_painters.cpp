@@ -196,6 +196,12 @@ void arrowHead(QPainter &p, QPointF tip, QPointF from, double size = 5)
     p.drawPolygon(QPolygonF {tip, base + n * (size * 0.4), base - n * (size * 0.4)});
 }
 
+// The centre of the pixel row or column that `coordinate` falls in.
+double onPixelCentre(double coordinate)
+{
+    return std::floor(coordinate) + 0.5;
+}
+
 // A dimension line between a and b with arrows at both ends.
 void dimension(QPainter &p, QPointF a, QPointF b)
 {
@@ -239,18 +245,21 @@ QImage dimensionDiagram()
 
     p.setPen(QPen(Qt::black, 1.0));
     // HEIGHT: extension lines at the top of the upper element and at the
-    // loop, a vertical double arrow between them at the left.
-    const double topOfElement = foot.y() - 76;
+    // loop, a vertical double arrow between them at the left. Level and
+    // upright marks one pixel wide lie on pixel centres, so they are black,
+    // not half black over two pixels.
+    const double topOfElement = onPixelCentre(foot.y() - 76);
+    const double atLoop = onPixelCentre(foot.y());
     p.drawLine(QPointF(6, topOfElement), QPointF(foot.x() - 4, topOfElement));
-    p.drawLine(QPointF(6, foot.y()), QPointF(foot.x() - 4, foot.y()));
-    dimension(p, QPointF(12, topOfElement + 1), QPointF(12, foot.y() - 1));
+    p.drawLine(QPointF(6, atLoop), QPointF(foot.x() - 4, atLoop));
+    dimension(p, QPointF(12.5, topOfElement + 1), QPointF(12.5, atLoop - 1));
 
     // GAP: two parallel slanted lines up from the gap's ends, with arrows
     // pointing at them from either side.
     const QPointF rise(10, -36);
     p.drawLine(gapStart + QPointF(1, -4), gapStart + rise);
     p.drawLine(gapEnd + QPointF(1, -4), gapEnd + rise);
-    const double arrowY = gapStart.y() - 24;
+    const double arrowY = onPixelCentre(gapStart.y() - 24);
     const double firstX = gapStart.x() + 10 * (24.0 / 36.0) - 0.5;
     const double secondX = gapEnd.x() + 10 * (20.0 / 36.0) + 0.5;
     p.drawLine(QPointF(firstX - 16, arrowY), QPointF(firstX, arrowY));
