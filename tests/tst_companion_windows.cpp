@@ -10,6 +10,7 @@
 #include "ui/design/picture_box.h"
 #include "ui/main/main_window.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
@@ -174,6 +175,12 @@ void TestCompanions::notesTextsWordForWord()
     auto *diagram = window->findChild<PictureBox *>(QStringLiteral("Picture1"));
     QCOMPARE(window->findChild<QWidget *>(QStringLiteral("Text3"))->parentWidget(), diagram->canvas());
     QCOMPARE(diagram->canvas()->size(), QSize(200, 174));
+    // The drawings are described for screen readers.
+    for (const char *name : {"Picture1", "Picture2"}) {
+        QAccessibleInterface *picture
+            = QAccessible::queryAccessibleInterface(window->findChild<QWidget *>(QLatin1String(name)));
+        QVERIFY2(picture->text(QAccessible::Description).size() > 40, name);
+    }
 }
 
 void TestCompanions::notesTabCycle()
@@ -261,6 +268,10 @@ void TestCompanions::webWindowFrameAndPlace()
     QVERIFY(web->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(web->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(web->link()->text(), QStringLiteral(VARNEL_WEB_PAGE_ADDRESS));
+    // A screen reader hears the address, and that it is a link.
+    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(web->link());
+    QCOMPARE(link->text(QAccessible::Name), QStringLiteral(VARNEL_WEB_PAGE_ADDRESS));
+    QVERIFY(link->text(QAccessible::Description).startsWith(QLatin1String("Link")));
     QCOMPARE(web->link()->cursor().hotSpot(), QPoint(13, 9));
     QCOMPARE(web->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(showWeb(), web);

@@ -6,6 +6,7 @@
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_design.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -39,6 +40,8 @@ private slots:
     void enterOnAButtonPressesIt_data();
     void enterOnAButtonPressesIt();
     void resizeMovesNothing();
+    void screenReadersHearRowAndColumn_data();
+    void screenReadersHearRowAndColumn();
 
 private:
     QStringList resultTexts() const;
@@ -309,6 +312,53 @@ void TestForm1::resizeMovesNothing()
     QCoreApplication::processEvents();
     for (auto it = before.cbegin(); it != before.cend(); ++it)
         QCOMPARE(m_form->findChild<QWidget *>(it.key())->geometry(), it.value());
+}
+
+// What a screen reader announces, through Qt's accessibility interfaces.
+void TestForm1::screenReadersHearRowAndColumn_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("the input") << "Text3"
+                               << "Input frequency in MHz";
+    QTest::newRow("diameter, mm") << "Text5"
+                                  << "Element Diameter is, MM";
+    QTest::newRow("diameter, inch") << "Text7"
+                                    << "Element Diameter is, INCH";
+    QTest::newRow("height, mm") << "Text10"
+                                << "The vertical element height is, MM";
+    QTest::newRow("height, inch (Text12)") << "Text12"
+                                           << "The vertical element height is, INCH";
+    QTest::newRow("end, inch (Text11)") << "Text11"
+                                        << "The horizontal end sections are, INCH";
+    QTest::newRow("gap, mm") << "Text15"
+                             << "The dipole center gap and vertical gap is, MM";
+    QTest::newRow("side, inch") << "Text18"
+                                << "The horizontal sides are, INCH";
+    QTest::newRow("parallel capacitor") << "Text22"
+                                        << "The parallel tuning capacitor is, PF";
+    QTest::newRow("series capacitor") << "Text25"
+                                      << "The series tuning capacitor is, PF";
+    QTest::newRow("COMPUTE keeps its text") << "Command1"
+                                            << "COMPUTE";
+    QTest::newRow("NOTES keeps its text") << "Command2"
+                                          << "NOTES";
+}
+
+void TestForm1::screenReadersHearRowAndColumn()
+{
+    QFETCH(QString, control);
+    auto *widget = m_form->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QTEST(accessible->text(QAccessible::Name), "name");
+    // Nothing visible changes: the names are not texts on screen.
+    if (auto *line = qobject_cast<QLineEdit *>(widget))
+        QVERIFY(line->text() != accessible->text(QAccessible::Name));
+    QAccessibleInterface *photo = QAccessible::queryAccessibleInterface(m_form->controls().picture1);
+    QVERIFY(photo->text(QAccessible::Description).startsWith(QLatin1String("Photograph of the antenna")));
 }
 
 QTEST_MAIN(TestForm1)

@@ -17,7 +17,8 @@ constexpr ControlDesign kControls[] = {
     //     name          text                                                 left top   width height background colour font align pointer
     label("Label1",     "The link will be opened in your default browser.", {525, 75,   2265, 390}, buttonFace, buttonText, standard, C),
     label("Label2",     "Click Link Below to ",                             {450, 750,  2490, 345}, buttonFace, buttonText, standard, C),
-    label("lblWebPage", WebPageAddress,                                     {525, 1335, 2205, 255}, buttonFace, blue, underlined, L, Pointer::Hand),
+    described("Link: opens this address in your default browser",
+    label("lblWebPage", WebPageAddress,                                     {525, 1335, 2205, 255}, buttonFace, blue, underlined, L, Pointer::Hand)),
 };
 // clang-format on
 

@@ -256,6 +256,8 @@ BuiltControls buildWindow(const WindowDesign &design, QWidget *window)
         }
         QWidget *widget = makeControl(control, parent);
         widget->setObjectName(toQString(control.name));
+        if (!control.description.empty())
+            widget->setAccessibleDescription(toQString(control.description));
         widget->setFocusPolicy(focusPolicy(control));
         widget->setGeometry(twipsToPixels(control.left, control.top, control.width, control.height));
         if (auto *box = qobject_cast<PictureBox *>(widget); box && control.autoSize)

@@ -97,6 +97,8 @@ struct ControlDesign
     std::string_view parent = {}; // empty: the window itself
     bool autoSize = false; // picture box: size to the image and its border
     Pointer pointer = Pointer::Standard;
+    // What a screen reader says of a picture or a link; nothing on screen.
+    std::string_view description = {};
 };
 
 // Makers by role, so that a design row reads like the designer's table.
@@ -143,13 +145,15 @@ constexpr ControlDesign button(std::string_view name, std::string_view text, Twi
 }
 
 // `image` is a resource path; `sizedToImage` makes the box its image plus
-// its border.
-constexpr ControlDesign picture(std::string_view name, std::string_view image, TwipsRect at, bool sizedToImage = false)
+// its border; `description` is for screen readers.
+constexpr ControlDesign picture(std::string_view name, std::string_view image, TwipsRect at,
+                                std::string_view description, bool sizedToImage = false)
 {
     return {.name = name, .kind = ControlKind::PictureBox, .text = image,
             .left = at.left, .top = at.top, .width = at.width, .height = at.height,
             .background = colours::unset, .foreground = colours::unset, .font = fonts::standard,
-            .align = Align::Left, .multiLine = false, .tabStop = true, .parent = {}, .autoSize = sizedToImage};
+            .align = Align::Left, .multiLine = false, .tabStop = true, .parent = {}, .autoSize = sizedToImage,
+            .pointer = Pointer::Standard, .description = description};
 }
 
 // Static text that takes no focus.
@@ -159,7 +163,15 @@ constexpr ControlDesign label(std::string_view name, std::string_view text, Twip
     return {.name = name, .kind = ControlKind::Label, .text = text,
             .left = at.left, .top = at.top, .width = at.width, .height = at.height,
             .background = background, .foreground = foreground, .font = font, .align = align,
-            .multiLine = false, .tabStop = false, .parent = {}, .autoSize = false, .pointer = pointer};
+            .multiLine = false, .tabStop = false, .parent = {}, .autoSize = false, .pointer = pointer,
+            .description = {}};
+}
+
+// The control with a description for screen readers.
+constexpr ControlDesign described(std::string_view description, ControlDesign control)
+{
+    control.description = description;
+    return control;
 }
 
 // The control as a child of the picture box `parent`, positioned in its

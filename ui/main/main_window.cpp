@@ -89,10 +89,27 @@ Form1::Form1(ErrorReporter &reporter, QWidget *parent)
     m_controls.command3 = built.get<QPushButton>("Command3");
     for (const ResultFieldInfo &field : kResultFields)
         m_controls.results[static_cast<std::size_t>(field.field)] = built.get<QLineEdit>(field.name);
+    nameForScreenReaders();
 
     connect(m_controls.command1, &QPushButton::clicked, this, &Form1::onComputeClicked);
     connect(m_controls.command2, &QPushButton::clicked, this, &Form1::notesRequested);
     connect(m_controls.command3, &QPushButton::clicked, this, &Form1::websiteRequested);
+}
+
+// A screen reader meets the fields one by one, away from their captions:
+// each says its row and its column ("The vertical element height is, MM").
+void Form1::nameForScreenReaders()
+{
+    m_controls.text3->setAccessibleName(tr("Input frequency in MHz"));
+    for (const ResultFieldInfo &field : kResultFields) {
+        for (const QuantityInfo &quantity : kQuantities) {
+            if (quantity.quantity == field.quantity) {
+                m_controls.result(field.field)
+                    ->setAccessibleName(toQString(quantity.caption) + QLatin1String(", ")
+                                        + toQString(unitName(field.unit)));
+            }
+        }
+    }
 }
 
 void Form1::showEvent(QShowEvent *event)

@@ -49,6 +49,7 @@ protected:
 
 private:
     void onComputeClicked();
+    void nameForScreenReaders();
 
     ErrorReporter &m_reporter;
     Form1Controls m_controls;

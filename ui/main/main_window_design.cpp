@@ -12,6 +12,10 @@ constexpr auto C = Align::Centre;
 constexpr auto R = Align::Right;
 constexpr bool multiLine = true;
 
+constexpr std::string_view kPhotoDescription
+    = "Photograph of the antenna against a cloudy sky: an upper vertical rod at the left, a horizontal loop of "
+      "tubing across the middle with a clamp and a support boom at its right, and a lower vertical rod going down";
+
 // A result field: red, bold, centred, editable, visited by Tab.
 constexpr ControlDesign result(std::string_view name, std::string_view text, TwipsRect at, Colour colour = red)
 {
@@ -25,7 +29,7 @@ constexpr ControlDesign result(std::string_view name, std::string_view text, Twi
 constexpr ControlDesign kControls[] = {
     //       name        stored text                                                 left  top   width height background colour font align
     caption("Text1",    "OMNI CIRCULAR POLARIZED ANTENNA        by   ZOTHEK",         {0,    0,    7575, 375}, peach, blue, boldItalic12, C),
-    picture("Picture1", ":/assets/antenna_photo.bmp",                                {5520, 1800, 1575, 2775}),
+    picture("Picture1", ":/assets/antenna_photo.bmp",                                {5520, 1800, 1575, 2775}, kPhotoDescription),
     caption("Text2",    "INPUT FREQUENCY IN MHZ ",                                   {240,  600,  3615, 255}, peach, orange, bold825, C),
     field("Text3",      "137.500",                                                   {3960, 600,  1335, 375}, red, bold12),
     caption("Text4",    "Element Diameter is ",                                      {120,  1920, 2295, 285}, peach, blue, bold975, R),
