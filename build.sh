@@ -23,7 +23,7 @@ if [ "$(locale charmap 2>/dev/null)" != "UTF-8" ]; then
     export LC_ALL=C.UTF-8
 fi
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-liberation doctest-dev)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-liberation doctest-dev nlohmann-json3-dev)
 if [ "$mode" = test ]; then
     packages+=(clang-format desktop-file-utils appstream clang libclang-rt-dev locales
         g++-mingw-w64-x86-64-posix wine wine64)

@@ -15,6 +15,27 @@ constexpr int kInchPlaces = 3;
 
 } // namespace
 
+float storedValue(const Module1 &state, Quantity quantity)
+{
+    switch (quantity) {
+    case Quantity::ElementDiameter:
+        return state.ElementDiameter;
+    case Quantity::VerticalHeight:
+        return state.VerticalHeight;
+    case Quantity::CenterGap:
+        return state.CenterGap;
+    case Quantity::HorizontalEnd:
+        return state.HorizontalEnd;
+    case Quantity::HorizontalSide:
+        return state.HorizontalSide;
+    case Quantity::ParallelCap:
+        return state.ParallelCap;
+    case Quantity::SeriesCap:
+        return state.SeriesCap;
+    }
+    return 0.0f;
+}
+
 ErrorKind runCompute(Module1 &state, std::string_view input, std::string_view decimalSeparator, FieldWriter &out)
 {
     const SingleParse frequency = parseSingle(input, decimalSeparator);

@@ -73,23 +73,30 @@ struct QuantityInfo
     Quantity quantity;
     std::string_view caption; // the row caption in the window
     std::string_view what; // short, for column headings: "vertical height"
+    std::string_view key; // for machine formats: "vertical_height"
 };
 
 // In the window's grid order, top to bottom.
 inline constexpr std::array<QuantityInfo, 7> kQuantities {{
-    {Quantity::ElementDiameter, "Element Diameter is", "element diameter"},
-    {Quantity::VerticalHeight, "The vertical element height is", "vertical height"},
-    {Quantity::CenterGap, "The dipole center gap and vertical gap is", "centre gap"},
-    {Quantity::HorizontalEnd, "The horizontal end sections are", "horizontal end"},
-    {Quantity::HorizontalSide, "The horizontal sides are", "horizontal side"},
-    {Quantity::ParallelCap, "The parallel tuning capacitor is", "parallel capacitor"},
-    {Quantity::SeriesCap, "The series tuning capacitor is", "series capacitor"},
+    {Quantity::ElementDiameter, "Element Diameter is", "element diameter", "element_diameter"},
+    {Quantity::VerticalHeight, "The vertical element height is", "vertical height", "vertical_height"},
+    {Quantity::CenterGap, "The dipole center gap and vertical gap is", "centre gap", "centre_gap"},
+    {Quantity::HorizontalEnd, "The horizontal end sections are", "horizontal end", "horizontal_end"},
+    {Quantity::HorizontalSide, "The horizontal sides are", "horizontal side", "horizontal_side"},
+    {Quantity::ParallelCap, "The parallel tuning capacitor is", "parallel capacitor", "parallel_capacitor"},
+    {Quantity::SeriesCap, "The series tuning capacitor is", "series capacitor", "series_capacitor"},
 }};
 
 // The heading of a unit's column in the window: MM, INCH or PF.
 constexpr std::string_view unitName(Unit unit)
 {
     return unit == Unit::Millimetre ? "MM" : unit == Unit::Inch ? "INCH" : "PF";
+}
+
+// The unit in a machine format's key: mm, in or pf.
+constexpr std::string_view unitKey(Unit unit)
+{
+    return unit == Unit::Millimetre ? "mm" : unit == Unit::Inch ? "in" : "pf";
 }
 
 // The field that shows `quantity` in `unit`, if the window has one.
@@ -101,6 +108,9 @@ constexpr const ResultFieldInfo *findResultField(Quantity quantity, Unit unit)
     }
     return nullptr;
 }
+
+// The calculator's stored value behind a quantity (millimetres or pF).
+float storedValue(const Module1 &state, Quantity quantity);
 
 class FieldWriter
 {

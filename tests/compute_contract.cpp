@@ -98,28 +98,8 @@ std::string checkComputeTexts(const Module1 &state, const ComputeTexts &result, 
     default:
         return "unexpected error " + std::string(errorName(result.error));
     }
-    // The stored value behind each quantity, independent of the command.
-    auto stored = [&](Quantity quantity) {
-        switch (quantity) {
-        case Quantity::ElementDiameter:
-            return state.ElementDiameter;
-        case Quantity::VerticalHeight:
-            return state.VerticalHeight;
-        case Quantity::CenterGap:
-            return state.CenterGap;
-        case Quantity::HorizontalEnd:
-            return state.HorizontalEnd;
-        case Quantity::HorizontalSide:
-            return state.HorizontalSide;
-        case Quantity::ParallelCap:
-            return state.ParallelCap;
-        case Quantity::SeriesCap:
-            return state.SeriesCap;
-        }
-        return 0.0f;
-    };
     for (const ResultFieldInfo &field : kResultFields) {
-        const float value = stored(field.quantity);
+        const float value = storedValue(state, field.quantity);
         // Inches in double, to 3 places; the diameter unrounded; the rest
         // as Singles to 2 places.
         const Shown shown = field.unit == Unit::Inch      ? Shown {static_cast<double>(value) / 25.4, 3, false}

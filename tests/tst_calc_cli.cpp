@@ -1,9 +1,14 @@
 #include "app/calc_cli.h"
+#include "app/decimal_sweep.h"
+#include "app/inch_fraction.h"
 #include "platform/locale_numbers.h"
 
 #include <doctest.h>
+#include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <clocale>
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -35,7 +40,7 @@ TEST_CASE("command lines")
          ".",
          0,
          "-137.5\t-237.99\t-40\t-126\t-193\t50.8\t132.55\t39.76\t2\t-9.37\t-1.575\t-4.961\t-7.598\n",
-         ""},
+         "varnel-calc: warning: -137.5 MHz is negative; computed as the window does\n"},
         {"tsv stdin, CR LF and an error",
          {"--tsv"},
          "137.500\r\nabc\n",
@@ -43,13 +48,89 @@ TEST_CASE("command lines")
          1,
          "137.500" + kDesign + "abc\tERROR\tType mismatch\n",
          "varnel-calc: 'abc': Type mismatch\n"},
-        {"stdin line taken as it stands",
+        {"stdin line taken as it stands, blank and # lines skipped",
          {"--tsv"},
-         " 137.5 \n\n",
+         " 137.5 \n\n  \n# a note\n",
+         ".",
+         0,
+         " 137.5 " + kDesign,
+         ""},
+        {"tsv header names the columns",
+         {"--tsv", "--header", "137.5"},
+         "",
+         ".",
+         0,
+         "frequency_mhz\tvertical_height_mm\tcentre_gap_mm\thorizontal_end_mm\thorizontal_side_mm\telement_diameter_mm"
+         "\tparallel_capacitor_pf\tseries_capacitor_pf\telement_diameter_in\tvertical_height_in\tcentre_gap_in"
+         "\thorizontal_end_in\thorizontal_side_in\n137.5"
+             + kDesign,
+         ""},
+        {"above 250 MHz warns, status unchanged",
+         {"--tsv", "300"},
+         "",
+         ".",
+         0,
+         "300\t109.08\t18.33\t57.75\t88.46\t6.35\t16.3\t4.89\t0.25\t4.294\t0.722\t2.274\t3.483\n",
+         "varnel-calc: warning: 300 MHz is above the 250 MHz the design is made for\n"},
+        {"a sweep steps exactly in decimal",
+         {"--sweep", "145.8:146:0.1", "--format=tsv"},
+         "",
+         ".",
+         0,
+         "145.8\t224.44\t37.72\t118.83\t182.01\t9.5\t31.45\t9.44\t0.374\t8.836\t1.485\t4.678\t7.166\n"
+         "145.9\t224.29\t37.7\t118.75\t181.89\t9.5\t31.43\t9.43\t0.374\t8.83\t1.484\t4.675\t7.161\n"
+         "146\t224.13\t37.67\t118.66\t181.76\t9.5\t31.41\t9.42\t0.374\t8.824\t1.483\t4.672\t7.156\n",
+         ""},
+        {"fractional inches on the sheet",
+         {"--fraction", "16", "137.5"},
+         "",
+         ".",
+         0,
+         "Frequency 137.5 MHz\n"
+         "  Element Diameter is                           9.5 MM  0.374 INCH  3/8 in (+0.02 mm)\n"
+         "  The vertical element height is             237.99 MM   9.37 INCH  9 3/8 in (+0.14 mm)\n"
+         "  The dipole center gap and vertical gap is      40 MM  1.575 INCH  1 9/16 in (-0.31 mm)\n"
+         "  The horizontal end sections are               126 MM  4.961 INCH  4 15/16 in (-0.59 mm)\n"
+         "  The horizontal sides are                      193 MM  7.598 INCH  7 5/8 in (+0.67 mm)\n"
+         "  The parallel tuning capacitor is            33.21 PF\n"
+         "  The series tuning capacitor is               9.96 PF\n",
+         ""},
+        {"version", {"--version"}, "", ".", 0, "varnel-calc " VARNEL_VERSION "\n", ""},
+        {"json with an input that is not UTF-8",
+         {"--format", "json", "14\xff"},
+         "",
          ".",
          1,
-         " 137.5 " + kDesign + "\tERROR\tType mismatch\n",
-         "varnel-calc: '': Type mismatch\n"},
+         "[\n  {\n    \"input\": \"14\xEF\xBF\xBD\",\n    \"error\": \"Type mismatch\"\n  }\n]\n",
+         "varnel-calc: '14\xff': Type mismatch\n"},
+        {"unknown format",
+         {"--format", "xml"},
+         "",
+         ".",
+         2,
+         "",
+         "varnel-calc: --format takes text, tsv, csv or json, not 'xml'\nTry 'varnel-calc --help'.\n"},
+        {"odd fraction",
+         {"--fraction=10", "1"},
+         "",
+         ".",
+         2,
+         "",
+         "varnel-calc: --fraction takes 8, 16, 32 or 64, not '10'\nTry 'varnel-calc --help'.\n"},
+        {"sweep the wrong way",
+         {"--sweep", "146:144:0.1"},
+         "",
+         ".",
+         2,
+         "",
+         "varnel-calc: --sweep: the step must lead from FROM to TO: '146:144:0.1'\nTry 'varnel-calc --help'.\n"},
+        {"option without its value",
+         {"--sweep"},
+         "",
+         ".",
+         2,
+         "",
+         "varnel-calc: --sweep needs a value\nTry 'varnel-calc --help'.\n"},
         {"comma locale",
          {"--tsv", "137,5"},
          "",
@@ -94,7 +175,7 @@ TEST_CASE("command lines")
          ""},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         std::istringstream in(row.input);
         std::ostringstream out;
         std::ostringstream err;
@@ -122,7 +203,7 @@ TEST_CASE("the tool in the user's locale")
         {"fa_IR.UTF-8", "137.5", "137.5\t237.99\t40\t126\t193\t9.5\t33.21\t9.96\t0.374\t9.37\t1.575\t4.961\t7.598\n"},
     };
     for (const auto &row : rows) {
-        INFO(row.locale);
+        INFO(std::string(row.locale));
         if (!std::setlocale(LC_ALL, row.locale)) {
             MESSAGE("locale not made here; skipped");
             continue;
@@ -134,4 +215,153 @@ TEST_CASE("the tool in the user's locale")
         CHECK(out.str() == row.out);
     }
     std::setlocale(LC_ALL, "C");
+}
+
+// A stream that refuses every write, like a full disk or a closed pipe.
+struct RefusingBuffer : std::streambuf
+{
+    int overflow(int) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char *, std::streamsize) override { return 0; }
+};
+
+TEST_CASE("a failed write is a failure, never a success")
+{
+    for (const char *format : {"text", "tsv", "csv", "json"}) {
+        INFO(std::string(format));
+        RefusingBuffer refusing;
+        std::ostream out(&refusing);
+        std::istringstream in;
+        std::ostringstream err;
+        CHECK(runCalcCli({"--format", format, "137.5", "50"}, in, out, err, ".") == kExitWriteFailed);
+        const std::string message = err.str();
+        CHECK(message.starts_with("varnel-calc: cannot write the results: "));
+        CHECK(std::count(message.begin(), message.end(), '\n') == 1);
+    }
+}
+
+// CSV and JSON carry the TSV's numbers, with a dot in every locale.
+TEST_CASE("csv and json agree with tsv")
+{
+    const struct
+    {
+        const char *separator;
+        std::vector<std::string> inputs;
+    } rows[] = {
+        {".", {"137.5", "435", "0.0501", "1e38", "-137.5", "abc", "0", "7.1"}},
+        {",", {"137,5", "14,2", "0,1", "x,y"}},
+    };
+    for (const auto &row : rows) {
+        INFO(std::string(row.separator));
+        auto run = [&](const char *format) {
+            std::vector<std::string> args {"--format", format};
+            args.insert(args.end(), row.inputs.begin(), row.inputs.end());
+            std::istringstream in;
+            std::ostringstream out;
+            std::ostringstream err;
+            runCalcCli(args, in, out, err, row.separator);
+            return out.str();
+        };
+        std::istringstream tsv(run("tsv"));
+        std::istringstream csv(run("csv"));
+        const auto json = nlohmann::json::parse(run("json"));
+        REQUIRE(json.is_array());
+        REQUIRE(json.size() == row.inputs.size());
+        std::string tsvLine;
+        std::string csvLine;
+        std::getline(csv, csvLine); // the header
+        CHECK(csvLine.starts_with("frequency_mhz,vertical_height_mm,"));
+        for (std::size_t i = 0; std::getline(tsv, tsvLine); ++i) {
+            INFO(std::string(tsvLine));
+            REQUIRE(std::getline(csv, csvLine));
+            const nlohmann::json &object = json[i];
+            CHECK(object["input"] == row.inputs[i]);
+            std::vector<std::string> cells;
+            for (std::size_t start = 0;;) {
+                const auto tab = tsvLine.find('\t', start);
+                cells.push_back(tsvLine.substr(start, tab - start));
+                if (tab == std::string::npos)
+                    break;
+                start = tab + 1;
+            }
+            if (cells.size() == 3 && cells[1] == "ERROR") {
+                CHECK(object["error"] == cells[2]);
+                CHECK(csvLine.ends_with("," + cells[2] + "\r"));
+                continue;
+            }
+            REQUIRE(cells.size() == 13);
+            std::string dotted = cells[1];
+            for (std::size_t c = 2; c < cells.size(); ++c)
+                dotted += "," + cells[c];
+            if (std::string_view(row.separator) == ",") {
+                for (std::size_t c = 1; c < cells.size(); ++c)
+                    std::replace(cells[c].begin(), cells[c].end(), ',', '.');
+                dotted = cells[1];
+                for (std::size_t c = 2; c < cells.size(); ++c)
+                    dotted += "," + cells[c];
+            }
+            CHECK(csvLine.ends_with("," + dotted + ",\r"));
+            std::size_t c = 1;
+            for (const char *key :
+                 {"vertical_height_mm", "centre_gap_mm", "horizontal_end_mm", "horizontal_side_mm",
+                  "element_diameter_mm", "parallel_capacitor_pf", "series_capacitor_pf", "element_diameter_in",
+                  "vertical_height_in", "centre_gap_in", "horizontal_end_in", "horizontal_side_in"}) {
+                INFO(std::string(key));
+                REQUIRE(object.contains(key));
+                CHECK(object[key].get<double>() == std::stod(cells[c++]));
+            }
+        }
+    }
+}
+
+TEST_CASE("inches as a tape shows them")
+{
+    const struct
+    {
+        double inches;
+        int denominator;
+        const char *text;
+    } rows[] = {
+        {9.37, 8, "9 3/8"},      {9.37, 16, "9 3/8"}, {0.1875, 16, "3/16"},
+        {12.0, 64, "12"},        {-1.5, 8, "-1 1/2"}, {1.0 / 128, 64, "0"}, // a tie goes to the even unit
+        {3.0 / 128, 64, "1/32"}, {0.001, 8, "0"},     {1e30, 64, ""}, // beyond any tape
+    };
+    for (const auto &row : rows) {
+        INFO(std::string(row.text));
+        const InchFraction tape = nearestFraction(row.inches, row.denominator);
+        CHECK(tape.text == row.text);
+        if (!tape.text.empty())
+            CHECK(std::abs(tape.errorMillimetres) <= 25.4 / row.denominator / 2 + 1e-9);
+    }
+}
+
+TEST_CASE("sweeps step exactly in decimal")
+{
+    const struct
+    {
+        const char *specification;
+        const char *separator;
+        std::vector<std::string> frequencies;
+        bool fails;
+    } rows[] = {
+        {"0.1:0.3:0.1", ".", {"0.1", "0.2", "0.3"}, false},
+        {"-1:1:0.5", ".", {"-1", "-0.5", "0", "0.5", "1"}, false},
+        {"2:1:-0.25", ".", {"2", "1.75", "1.5", "1.25", "1"}, false},
+        {"137.5:137.5:1", ".", {"137.5"}, false},
+        {"1,5:2:0,25", ",", {"1.5", "1.75", "2"}, false},
+        {"1:2.05:0.5", ".", {"1", "1.5", "2"}, false}, // ends before passing TO
+        {"1:2", ".", {}, true},
+        {"1:2:3:4", ".", {}, true},
+        {"1:2:0", ".", {}, true},
+        {"1:2:-1", ".", {}, true},
+        {"a:b:c", ".", {}, true},
+        {"1:2:0.0000000001", ".", {}, true}, // finer than 9 decimals
+        {"0:1000000:0.5", ".", {}, true}, // too many
+        {"1e3:2e3:1", ".", {}, true},
+    };
+    for (const auto &row : rows) {
+        INFO(std::string(row.specification));
+        const SweepResult result = expandSweep(row.specification, row.separator);
+        CHECK(result.error.empty() == !row.fails);
+        CHECK(result.frequencies == row.frequencies);
+    }
 }

@@ -4,6 +4,7 @@
 #include <doctest.h>
 
 #include <cmath>
+#include <string>
 
 using namespace varnel;
 
@@ -53,7 +54,7 @@ TEST_CASE("reference results")
          39.7636375f},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         const Module1 state = computed(row.input);
         CHECK(state.VerticalHeight == row.height);
         CHECK(state.HorizontalSide == row.side);
@@ -85,7 +86,7 @@ TEST_CASE("band edges")
         {"1e38 is band 1", "1e38", 6.35f, 3.0f},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         const Module1 state = computed(row.input);
         CHECK(state.ElementDiameter == row.diameter);
         CHECK(state.ParallelCap == row.parallel);
@@ -107,7 +108,7 @@ TEST_CASE("a failing step stores before it raises")
         {"smallest subnormal", std::nextafter(0.0f, 1.0f), ErrorKind::Overflow},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         Module1 state;
         CHECK(state.ComputeLengths(row.frequency) == row.error);
         CHECK(state.Frequency == row.frequency);

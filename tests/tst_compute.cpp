@@ -30,7 +30,7 @@ std::string joined(const ComputeTexts &result)
 TEST_CASE("texts written")
 {
     for (const TextsWrittenRow &row : kTextsWritten) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         Module1 state;
         // Twice: a second press writes the same texts.
         for (int press = 0; press < 2; ++press) {
@@ -63,7 +63,7 @@ TEST_CASE("a failure writes nothing")
         {"1e-50", ErrorKind::DivisionByZero}, // reads as zero
     };
     for (const auto &row : rows) {
-        INFO(row.input);
+        INFO(std::string(row.input));
         Module1 state;
         RecordingWriter writer;
         CHECK(runCompute(state, row.input, ".", writer) == row.error);

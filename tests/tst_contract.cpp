@@ -30,7 +30,7 @@ TEST_CASE("good inputs keep the contract")
         {"0.0501", "."},
     };
     for (const auto &row : rows) {
-        INFO(row.input);
+        INFO(std::string(row.input));
         CHECK(checkCompute(row.input, row.separator) == "");
     }
 }
@@ -56,7 +56,7 @@ TEST_CASE("a garbled text breaks it")
         {"thousands separator", 3, "1,93"},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         Module1 state;
         ComputeTexts result = computeTexts(state, "137.5", ".");
         REQUIRE(checkComputeTexts(state, result, ".") == "");

@@ -92,7 +92,7 @@ const ParseRow kParseRows[] = {
 TEST_CASE("text to Single")
 {
     for (const ParseRow &row : kParseRows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         const SingleParse parsed = parseSingle(row.text, row.separator);
         CHECK(parsed.error == row.error);
         if (row.error == ErrorKind::None) {
@@ -124,7 +124,7 @@ TEST_CASE("huge texts are read at once")
          1.00000012f},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         const auto start = std::chrono::steady_clock::now();
         const SingleParse parsed = parseSingle(row.text, ".");
         const auto elapsed = std::chrono::steady_clock::now() - start;
@@ -160,7 +160,7 @@ TEST_CASE("rounding a Single to places")
         {"1.5 to even 2", 1.5f, 0, 2.0f},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         CHECK(roundToPlaces(row.value, row.places) == row.rounded);
     }
 }
@@ -188,7 +188,7 @@ TEST_CASE("rounding a Double to places")
         {"negative tiny to -0", -1e-200, 3, -0.0},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         const double result = roundToPlaces(row.value, row.places);
         CHECK(result == row.rounded);
         CHECK(std::signbit(result) == std::signbit(row.rounded));
@@ -223,7 +223,7 @@ TEST_CASE("Single to text")
         {"small exponent", 0.00001f, ".", "1E-05"},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         CHECK(formatSingle(row.value, row.separator) == row.text);
     }
 }
@@ -246,7 +246,7 @@ TEST_CASE("Double to text")
         {"negative zero", -0.0, "0"},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         CHECK(formatDouble(row.value, ".") == row.text);
     }
 }

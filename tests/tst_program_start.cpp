@@ -75,7 +75,7 @@ TEST_CASE("command lines taken apart")
         {"empty", "", "", {}, false},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         const ParsedCommand parsed = parseCommandLine(row.commandLine);
         CHECK(parsed.program == row.program);
         CHECK(parsed.arguments == row.arguments);
@@ -97,7 +97,7 @@ TEST_CASE("command lines that cannot start")
         {"an embedded NUL", "start.exe https://example.net/\0; rm"s},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         SystemProgramStarter starter;
         const StartResult result = starter.start(row.commandLine, WindowStyle::Hidden);
         CHECK(result.error == ErrorKind::CannotStartProgram);
@@ -205,7 +205,7 @@ TEST_CASE("a display that does not answer is found before Qt starts")
         {"xcb chosen, no server", "xcb", ":77", nullptr, "the display :77 named by DISPLAY does not answer"},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         ScopedEnv platform("QT_QPA_PLATFORM", row.platform);
         ScopedEnv display("DISPLAY", row.display);
         ScopedEnv wayland("WAYLAND_DISPLAY", row.wayland);
@@ -308,7 +308,7 @@ TEST_CASE("failures carry the system's reason")
         {"shell cannot open it", "start.exe C:\\nonexistent\\varnel-test-file.varnel", "(error "},
     };
     for (const auto &row : rows) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         SystemProgramStarter starter;
         const StartResult result = starter.start(row.commandLine, WindowStyle::Hidden);
         CHECK(result.error == ErrorKind::CannotStartProgram);

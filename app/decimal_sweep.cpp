@@ -1,0 +1,99 @@
+#include "app/decimal_sweep.h"
+
+#include "numbers/blanks.h"
+
+#include <cstdint>
+
+namespace varnel {
+
+namespace {
+
+constexpr int kScaleDigits = 9; // every number is held as an integer count of 1e-9
+constexpr int kMaxDigits = 15;
+
+// A decimal as an integer number of 1e-9; nothing if it is not one we take.
+std::optional<std::int64_t> scaled(std::string_view text, std::string_view separator)
+{
+    text = trimBlanks(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    std::int64_t value = 0;
+    int digits = 0;
+    int decimals = -1; // -1: no separator yet
+    bool anyDigit = false;
+    while (!text.empty()) {
+        const char c = text.front();
+        if (c >= '0' && c <= '9') {
+            anyDigit = true;
+            if (decimals >= 0 && ++decimals > kScaleDigits)
+                return std::nullopt;
+            if (value != 0 || c != '0')
+                ++digits;
+            if (digits > kMaxDigits)
+                return std::nullopt;
+            value = value * 10 + (c - '0');
+            text.remove_prefix(1);
+        } else if (decimals < 0 && c == '.') {
+            decimals = 0;
+            text.remove_prefix(1);
+        } else if (decimals < 0 && !separator.empty() && text.starts_with(separator)) {
+            decimals = 0;
+            text.remove_prefix(separator.size());
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!anyDigit)
+        return std::nullopt;
+    for (int i = decimals < 0 ? 0 : decimals; i < kScaleDigits; ++i)
+        value *= 10;
+    return negative ? -value : value;
+}
+
+std::string decimalText(std::int64_t value)
+{
+    const bool negative = value < 0;
+    std::string digits = std::to_string(negative ? -value : value);
+    if (digits.size() <= kScaleDigits)
+        digits.insert(0, kScaleDigits + 1 - digits.size(), '0');
+    std::string text = digits.substr(0, digits.size() - kScaleDigits);
+    std::string fraction = digits.substr(digits.size() - kScaleDigits);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (!fraction.empty())
+        text += "." + fraction;
+    return negative && text != "0" ? "-" + text : text;
+}
+
+} // namespace
+
+SweepResult expandSweep(std::string_view specification, std::string_view decimalSeparator)
+{
+    const auto first = specification.find(':');
+    const auto second = first == std::string_view::npos ? first : specification.find(':', first + 1);
+    if (second == std::string_view::npos || specification.find(':', second + 1) != std::string_view::npos)
+        return {{}, "--sweep takes FROM:TO:STEP in MHz, like 144:146:0.1"};
+    const auto from = scaled(specification.substr(0, first), decimalSeparator);
+    const auto to = scaled(specification.substr(first + 1, second - first - 1), decimalSeparator);
+    const auto step = scaled(specification.substr(second + 1), decimalSeparator);
+    if (!from || !to || !step)
+        return {{},
+                "--sweep needs plain decimal numbers (at most 15 digits, 9 decimals): '" + std::string(specification)
+                    + "'"};
+    if (*step == 0 || (*to - *from) / *step < 0)
+        return {{}, "--sweep: the step must lead from FROM to TO: '" + std::string(specification) + "'"};
+    // At most 15 digits each, so |to - from| stays far inside 64 bits.
+    const std::int64_t steps = (*to - *from) / *step;
+    if (steps >= static_cast<std::int64_t>(kMaxSweepSteps))
+        return {{}, "--sweep: more than " + std::to_string(kMaxSweepSteps) + " frequencies"};
+    SweepResult result;
+    result.frequencies.reserve(static_cast<std::size_t>(steps) + 1);
+    for (std::int64_t n = 0; n <= steps; ++n)
+        result.frequencies.push_back(decimalText(*from + n * *step));
+    return result;
+}
+
+} // namespace varnel
