@@ -1,5 +1,6 @@
 #include "tools/asset_painters.h"
 
+#include "sheet/dimension_diagram.h"
 #include "ui/design/bitmap_files.h"
 
 #include <QLinearGradient>
@@ -170,117 +171,18 @@ QImage antennaPhoto()
 
 namespace {
 
-const QColor kDrawingBackground(127, 253, 255);
-const QColor kElementOrange(232, 143, 0);
-
 QPointF along(QPointF from, QPointF to, double t)
 {
     return from + (to - from) * t;
-}
-
-QPointF unitNormal(QPointF from, QPointF to)
-{
-    const QPointF d = to - from;
-    const double length = std::hypot(d.x(), d.y());
-    return {d.y() / length, -d.x() / length};
-}
-
-void arrowHead(QPainter &p, QPointF tip, QPointF from, double size = 5)
-{
-    const QPointF d = tip - from;
-    const double length = std::hypot(d.x(), d.y());
-    const QPointF u = d / length;
-    const QPointF n(-u.y(), u.x());
-    const QPointF base = tip - u * size;
-    p.setBrush(p.pen().color());
-    p.drawPolygon(QPolygonF {tip, base + n * (size * 0.4), base - n * (size * 0.4)});
-}
-
-// The centre of the pixel row or column that `coordinate` falls in.
-double onPixelCentre(double coordinate)
-{
-    return std::floor(coordinate) + 0.5;
-}
-
-// A dimension line between a and b with arrows at both ends.
-void dimension(QPainter &p, QPointF a, QPointF b)
-{
-    p.drawLine(a, b);
-    arrowHead(p, a, b);
-    arrowHead(p, b, a);
 }
 
 } // namespace
 
 QImage dimensionDiagram()
 {
-    QImage image(200, 174, QImage::Format_RGB32);
-    image.fill(kDrawingBackground);
+    QImage image(kDiagramSize, QImage::Format_RGB32);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-
-    // The square loop in oblique view: a flat parallelogram. Its corners,
-    // named by where they lie: left, far (top), right and near (bottom).
-    const QPointF top(96, 82);
-    const QPointF right(188, 104);
-    const QPointF bottom(124, 118);
-    const QPointF left = top + (bottom - right);
-    // The feed gap breaks the upper-right side.
-    const QPointF gapStart = along(top, right, 0.52);
-    const QPointF gapEnd = along(top, right, 0.62);
-    // The verticals leave the lower-left side close to the left corner.
-    const QPointF foot = along(left, bottom, 0.16);
-
-    QPen element(kElementOrange, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(element);
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF {gapEnd, right, bottom, left, top, gapStart});
-    // The lower element descends; the upper one rises in front of the
-    // upper-left side, so it is drawn last with a thin gap around it.
-    p.drawLine(foot, foot + QPointF(0, 50));
-    p.setPen(QPen(kDrawingBackground, 6.5, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(foot + QPointF(0, -8), foot + QPointF(0, -30));
-    p.setPen(element);
-    p.drawLine(foot, foot + QPointF(0, -76));
-
-    p.setPen(QPen(Qt::black, 1.0));
-    // HEIGHT: extension lines at the top of the upper element and at the
-    // loop, a vertical double arrow between them at the left. Level and
-    // upright marks one pixel wide lie on pixel centres, so they are black,
-    // not half black over two pixels.
-    const double topOfElement = onPixelCentre(foot.y() - 76);
-    const double atLoop = onPixelCentre(foot.y());
-    p.drawLine(QPointF(6, topOfElement), QPointF(foot.x() - 4, topOfElement));
-    p.drawLine(QPointF(6, atLoop), QPointF(foot.x() - 4, atLoop));
-    dimension(p, QPointF(12.5, topOfElement + 1), QPointF(12.5, atLoop - 1));
-
-    // GAP: two parallel slanted lines up from the gap's ends, with arrows
-    // pointing at them from either side.
-    const QPointF rise(10, -36);
-    p.drawLine(gapStart + QPointF(1, -4), gapStart + rise);
-    p.drawLine(gapEnd + QPointF(1, -4), gapEnd + rise);
-    const double arrowY = onPixelCentre(gapStart.y() - 24);
-    const double firstX = gapStart.x() + 10 * (24.0 / 36.0) - 0.5;
-    const double secondX = gapEnd.x() + 10 * (20.0 / 36.0) + 0.5;
-    p.drawLine(QPointF(firstX - 16, arrowY), QPointF(firstX, arrowY));
-    arrowHead(p, QPointF(firstX, arrowY), QPointF(firstX - 16, arrowY));
-    p.drawLine(QPointF(secondX + 16, arrowY + 4), QPointF(secondX, arrowY + 4));
-    arrowHead(p, QPointF(secondX, arrowY + 4), QPointF(secondX + 16, arrowY + 4));
-
-    // END: a slanted dimension from the gap to the right-hand corner, just
-    // outside the side.
-    const QPointF out = unitNormal(gapEnd, right) * 6.0;
-    dimension(p, gapEnd + out, right + out);
-    p.drawLine(gapEnd + out * 0.3, gapEnd + out * 1.3);
-    p.drawLine(right + out * 0.3, right + out * 1.3);
-
-    // SIDE: tick marks along the lower-right side, at its ends and between.
-    const QPointF tick = unitNormal(right, bottom) * 4.0;
-    for (double t : {0.0, 0.25, 0.5, 0.75, 1.0}) {
-        const QPointF at = along(right, bottom, t);
-        const double length = (t == 0.0 || t == 1.0) ? 1.6 : 1.0;
-        p.drawLine(at - tick * length, at + tick * length);
-    }
+    paintDimensionDiagram(p);
     p.end();
     return to24Bit(image);
 }
