@@ -1,7 +1,7 @@
 #include "app/calc_cli.h"
 
 #include "app/decimal_sweep.h"
-#include "app/inch_fraction.h"
+#include "calc/inch_fraction.h"
 #include "calc/compute_command.h"
 #include "numbers/blanks.h"
 #include "numbers/number_text.h"

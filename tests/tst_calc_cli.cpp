@@ -1,6 +1,6 @@
 #include "app/calc_cli.h"
 #include "app/decimal_sweep.h"
-#include "app/inch_fraction.h"
+#include "calc/inch_fraction.h"
 #include "platform/locale_numbers.h"
 
 #include <doctest.h>

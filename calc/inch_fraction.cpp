@@ -1,4 +1,4 @@
-#include "app/inch_fraction.h"
+#include "calc/inch_fraction.h"
 
 #include <cmath>
 #include <numeric>
