@@ -1,8 +1,8 @@
 #include "app/calc_cli.h"
 
 #include "app/decimal_sweep.h"
-#include "calc/inch_fraction.h"
 #include "calc/compute_command.h"
+#include "calc/inch_fraction.h"
 #include "numbers/blanks.h"
 #include "numbers/number_text.h"
 
