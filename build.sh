@@ -23,10 +23,11 @@ if [ "$(locale charmap 2>/dev/null)" != "UTF-8" ]; then
     export LC_ALL=C.UTF-8
 fi
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-liberation doctest-dev nlohmann-json3-dev)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev fonts-liberation doctest-dev
+    nlohmann-json3-dev)
 if [ "$mode" = test ]; then
-    packages+=(clang-format desktop-file-utils appstream clang libclang-rt-dev locales
-        g++-mingw-w64-x86-64-posix wine wine64)
+    packages+=(clang-format desktop-file-utils appstream clang libclang-rt-dev locales poppler-utils lintian
+        dpkg-dev g++-mingw-w64-x86-64-posix wine wine64)
 fi
 tools/install_packages.sh "${packages[@]}"
 
@@ -62,7 +63,7 @@ display_reachable() {
 
 if [ "$mode" = run ]; then
     [ -f build/default/CMakeCache.txt ] || configure default
-    cmake --build --preset default --target varnel varnel-calc
+    cmake --build --preset default --target varnel varnel-calc varnel-sheet
     if display_reachable; then
         exec build/default/app/varnel
     fi

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-40}
 
 tools/install_packages.sh xvfb xauth libx11-dev libxdamage-dev cmake ninja-build g++ qt6-base-dev \
-    qt6-base-dev-tools fonts-liberation doctest-dev nlohmann-json3-dev
+    qt6-base-dev-tools qt6-svg-dev fonts-liberation doctest-dev nlohmann-json3-dev
 
 [ -f build/bench/CMakeCache.txt ] || cmake --preset bench >/dev/null
 cmake --build --preset bench
