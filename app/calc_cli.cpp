@@ -342,10 +342,11 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
             }
             return;
         }
+        // One write a line: standard error is unbuffered.
         if (state.Frequency < 0)
-            err << "varnel-calc: warning: " << input << " MHz is negative; computed as the window does\n";
+            err << "varnel-calc: warning: " + input + " MHz is negative; computed as the window does\n";
         else if (state.Frequency > 250)
-            err << "varnel-calc: warning: " << input << " MHz is above the 250 MHz the design is made for\n";
+            err << "varnel-calc: warning: " + input + " MHz is above the 250 MHz the design is made for\n";
         switch (options.format) {
         case OutputFormat::Text:
             if (!first)
