@@ -48,8 +48,14 @@ std::optional<std::int64_t> scaled(std::string_view text, std::string_view separ
     }
     if (!anyDigit)
         return std::nullopt;
-    for (int i = decimals < 0 ? 0 : decimals; i < kScaleDigits; ++i)
+    // In units of 1e-9 the value must stay below 1e18, so that differences
+    // and steps stay inside 64 bits: at most a billion MHz, which is plenty.
+    constexpr std::int64_t kLimit = 1'000'000'000'000'000'000;
+    for (int i = decimals < 0 ? 0 : decimals; i < kScaleDigits; ++i) {
+        if (value >= kLimit / 10)
+            return std::nullopt;
         value *= 10;
+    }
     return negative ? -value : value;
 }
 

@@ -18,8 +18,9 @@ struct SweepResult
 };
 
 // Each number is a plain decimal (sign, digits, a '.' or the locale's
-// separator), at most 15 significant digits and 9 decimals; STEP is not zero
-// and leads from FROM towards TO. TO is included when the steps land on it.
+// separator), at most 15 significant digits, 9 decimals and below a billion;
+// STEP is not zero and leads from FROM towards TO. TO is included when the
+// steps land on it.
 SweepResult expandSweep(std::string_view specification, std::string_view decimalSeparator);
 
 } // namespace varnel

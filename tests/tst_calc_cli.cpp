@@ -357,6 +357,9 @@ TEST_CASE("sweeps step exactly in decimal")
         {"1:2:0.0000000001", ".", {}, true}, // finer than 9 decimals
         {"0:1000000:0.5", ".", {}, true}, // too many
         {"1e3:2e3:1", ".", {}, true},
+        {"999999999.5:999999999.5:1", ".", {"999999999.5"}, false}, // just below a billion
+        {"1000000000:1000000001:1", ".", {}, true}, // a billion is too far
+        {"146666666680000:146666666680001:1", ".", {}, true}, // found by the fuzzer
     };
     for (const auto &row : rows) {
         INFO(std::string(row.specification));

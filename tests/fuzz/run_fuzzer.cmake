@@ -7,5 +7,6 @@ execute_process(
             -artifact_prefix=${WORK}/ "${WORK}" "${SEEDS}"
     RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
-    message(FATAL_ERROR "fuzz_compute failed (${result}); the input is in ${WORK}")
+    get_filename_component(name "${FUZZER}" NAME)
+    message(FATAL_ERROR "${name} failed (${result}); the input is in ${WORK}")
 endif()
