@@ -258,10 +258,10 @@ CalcOptions parseCalcOptions(const std::vector<std::string> &args, std::string_v
                 return options;
             }
         } else if (name == "--sweep") {
-            const auto specification = takeValue();
-            if (!specification)
+            const auto range = takeValue();
+            if (!range)
                 return options;
-            SweepResult sweep = expandSweep(*specification, decimalSeparator);
+            SweepResult sweep = expandSweep(*range, decimalSeparator);
             if (!sweep.error.empty()) {
                 options.error = sweep.error;
                 return options;

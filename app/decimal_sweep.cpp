@@ -76,21 +76,20 @@ std::string decimalText(std::int64_t value)
 
 } // namespace
 
-SweepResult expandSweep(std::string_view specification, std::string_view decimalSeparator)
+SweepResult expandSweep(std::string_view range, std::string_view decimalSeparator)
 {
-    const auto first = specification.find(':');
-    const auto second = first == std::string_view::npos ? first : specification.find(':', first + 1);
-    if (second == std::string_view::npos || specification.find(':', second + 1) != std::string_view::npos)
+    const auto first = range.find(':');
+    const auto second = first == std::string_view::npos ? first : range.find(':', first + 1);
+    if (second == std::string_view::npos || range.find(':', second + 1) != std::string_view::npos)
         return {{}, "--sweep takes FROM:TO:STEP in MHz, like 144:146:0.1"};
-    const auto from = scaled(specification.substr(0, first), decimalSeparator);
-    const auto to = scaled(specification.substr(first + 1, second - first - 1), decimalSeparator);
-    const auto step = scaled(specification.substr(second + 1), decimalSeparator);
+    const auto from = scaled(range.substr(0, first), decimalSeparator);
+    const auto to = scaled(range.substr(first + 1, second - first - 1), decimalSeparator);
+    const auto step = scaled(range.substr(second + 1), decimalSeparator);
     if (!from || !to || !step)
         return {{},
-                "--sweep needs plain decimal numbers (at most 15 digits, 9 decimals): '" + std::string(specification)
-                    + "'"};
+                "--sweep needs plain decimal numbers (at most 15 digits, 9 decimals): '" + std::string(range) + "'"};
     if (*step == 0 || (*to - *from) / *step < 0)
-        return {{}, "--sweep: the step must lead from FROM to TO: '" + std::string(specification) + "'"};
+        return {{}, "--sweep: the step must lead from FROM to TO: '" + std::string(range) + "'"};
     // At most 15 digits each, so |to - from| stays far inside 64 bits.
     const std::int64_t steps = (*to - *from) / *step;
     if (steps >= static_cast<std::int64_t>(kMaxSweepSteps))

@@ -21,6 +21,6 @@ struct SweepResult
 // separator), at most 15 significant digits, 9 decimals and below a billion;
 // STEP is not zero and leads from FROM towards TO. TO is included when the
 // steps land on it.
-SweepResult expandSweep(std::string_view specification, std::string_view decimalSeparator);
+SweepResult expandSweep(std::string_view range, std::string_view decimalSeparator);
 
 } // namespace varnel

@@ -338,7 +338,7 @@ TEST_CASE("sweeps step exactly in decimal")
 {
     const struct
     {
-        const char *specification;
+        const char *range;
         const char *separator;
         std::vector<std::string> frequencies;
         bool fails;
@@ -362,8 +362,8 @@ TEST_CASE("sweeps step exactly in decimal")
         {"146666666680000:146666666680001:1", ".", {}, true}, // found by the fuzzer
     };
     for (const auto &row : rows) {
-        INFO(std::string(row.specification));
-        const SweepResult result = expandSweep(row.specification, row.separator);
+        INFO(std::string(row.range));
+        const SweepResult result = expandSweep(row.range, row.separator);
         CHECK(result.error.empty() == !row.fails);
         CHECK(result.frequencies == row.frequencies);
     }

@@ -1,5 +1,5 @@
 // libFuzzer target over varnel-calc's command line: the option parser, the
-// sweep specification, the fraction and format options. The bytes are the
+// sweep ranges, the fraction and format options. The bytes are the
 // arguments, split at NUL, then standard input after a second NUL in a row.
 // The contract: a usage error is one line naming it (and a hint), exit 2
 // and no output at all; anything else runs to an exit status the help
