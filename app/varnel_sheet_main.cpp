@@ -87,7 +87,7 @@ int main(int argc, char **argv)
     // A reproducible build of the sheet can fix its date.
     bool fixed = false;
     const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&fixed);
-    data.date = fixed ? QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date() : QDate::currentDate();
+    data.date = fixed ? QDateTime::fromSecsSinceEpoch(epoch).toUTC().date() : QDate::currentDate();
     data.version = QStringLiteral(VARNEL_VERSION);
 
     if (const QString error = varnel::writeSheet(path, data); !error.isEmpty())
