@@ -8,8 +8,7 @@ namespace varnel {
 
 namespace {
 
-constexpr int kScaleDigits = 9; // every number is held as an integer count of 1e-9
-constexpr int kMaxDigits = 15;
+constexpr int kScaleDigits = kMaxSweepDecimals; // every number is held as an integer count of 1e-9
 
 // A decimal as an integer number of 1e-9; nothing if it is not one we take.
 std::optional<std::int64_t> scaled(std::string_view text, std::string_view separator)
@@ -32,7 +31,7 @@ std::optional<std::int64_t> scaled(std::string_view text, std::string_view separ
                 return std::nullopt;
             if (value != 0 || c != '0')
                 ++digits;
-            if (digits > kMaxDigits)
+            if (digits > kMaxSweepDigits)
                 return std::nullopt;
             value = value * 10 + (c - '0');
             text.remove_prefix(1);
@@ -76,29 +75,39 @@ std::string decimalText(std::int64_t value)
 
 } // namespace
 
-SweepResult expandSweep(std::string_view range, std::string_view decimalSeparator)
+std::optional<DecimalSweep> DecimalSweep::parse(std::string_view range, std::string_view decimalSeparator,
+                                                std::string &error)
 {
     const auto first = range.find(':');
     const auto second = first == std::string_view::npos ? first : range.find(':', first + 1);
-    if (second == std::string_view::npos || range.find(':', second + 1) != std::string_view::npos)
-        return {{}, "--sweep takes FROM:TO:STEP in MHz, like 144:146:0.1"};
+    if (second == std::string_view::npos || range.find(':', second + 1) != std::string_view::npos) {
+        error = "--sweep takes FROM:TO:STEP in MHz, like 144:146:0.1";
+        return std::nullopt;
+    }
     const auto from = scaled(range.substr(0, first), decimalSeparator);
     const auto to = scaled(range.substr(first + 1, second - first - 1), decimalSeparator);
     const auto step = scaled(range.substr(second + 1), decimalSeparator);
-    if (!from || !to || !step)
-        return {{},
-                "--sweep needs plain decimal numbers (at most 15 digits, 9 decimals): '" + std::string(range) + "'"};
-    if (*step == 0 || (*to - *from) / *step < 0)
-        return {{}, "--sweep: the step must lead from FROM to TO: '" + std::string(range) + "'"};
+    if (!from || !to || !step) {
+        error = "--sweep needs plain decimal numbers (at most 15 digits, 9 decimals, below a billion): '"
+            + std::string(range) + "'";
+        return std::nullopt;
+    }
+    if (*step == 0 || (*to - *from) / *step < 0) {
+        error = "--sweep: the step must lead from FROM to TO: '" + std::string(range) + "'";
+        return std::nullopt;
+    }
     // At most 15 digits each, so |to - from| stays far inside 64 bits.
     const std::int64_t steps = (*to - *from) / *step;
-    if (steps >= static_cast<std::int64_t>(kMaxSweepSteps))
-        return {{}, "--sweep: more than " + std::to_string(kMaxSweepSteps) + " frequencies"};
-    SweepResult result;
-    result.frequencies.reserve(static_cast<std::size_t>(steps) + 1);
-    for (std::int64_t n = 0; n <= steps; ++n)
-        result.frequencies.push_back(decimalText(*from + n * *step));
-    return result;
+    if (steps >= static_cast<std::int64_t>(kMaxSweepValues)) {
+        error = "--sweep: more than " + std::to_string(kMaxSweepValues) + " frequencies";
+        return std::nullopt;
+    }
+    return DecimalSweep(*from, *step, static_cast<std::size_t>(steps) + 1);
+}
+
+std::string DecimalSweep::at(std::size_t n) const
+{
+    return decimalText(m_from + static_cast<std::int64_t>(n) * m_step);
 }
 
 } // namespace varnel

@@ -9,7 +9,6 @@ namespace varnel {
 
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
 constexpr int kMillimetrePlaces = 2;
 constexpr int kInchPlaces = 3;
 

@@ -30,6 +30,10 @@ enum class ResultField : std::uint8_t {
 };
 inline constexpr std::size_t kResultFieldCount = 12;
 
+// An inch field shows the millimetres divided by this, and so does every
+// inch that varnel-calc and the build sheet print.
+inline constexpr double kMillimetresPerInch = 25.4;
+
 // What a field shows: a value of the calculator state, in the unit of its
 // column (an inch field shows the millimetres / 25.4).
 enum class Quantity : std::uint8_t {

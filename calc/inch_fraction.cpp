@@ -1,5 +1,8 @@
 #include "calc/inch_fraction.h"
 
+#include "calc/compute_command.h"
+
+#include <charconv>
 #include <cmath>
 #include <numeric>
 
@@ -28,7 +31,31 @@ InchFraction nearestFraction(double inches, int denominator)
             text += ' ';
         text.append(std::to_string(numerator)).append(1, '/').append(std::to_string(below));
     }
-    return {text, (units / denominator - inches) * 25.4};
+    return {text, (units / denominator - inches) * kMillimetresPerInch};
+}
+
+InchFraction tapeReading(float millimetres, int denominator)
+{
+    return nearestFraction(static_cast<double>(millimetres) / kMillimetresPerInch, denominator);
+}
+
+std::string signedMillimetres(double millimetres, std::string_view decimalSeparator)
+{
+    // to_chars rounds the exact binary value, ties to even, in any locale.
+    char digits[64];
+    const auto printed
+        = std::to_chars(digits, digits + sizeof digits, std::fabs(millimetres), std::chars_format::fixed, 2);
+    std::string text(digits, printed.ptr);
+    const bool negative = millimetres < 0 && text.find_first_not_of("0.") != std::string::npos;
+    text.replace(text.find('.'), 1, decimalSeparator.empty() ? "." : decimalSeparator);
+    return (negative ? "-" : "+") + text;
+}
+
+std::string tapeText(const InchFraction &reading, std::string_view decimalSeparator)
+{
+    if (reading.text.empty())
+        return {};
+    return reading.text + " in (" + signedMillimetres(reading.errorMillimetres, decimalSeparator) + " mm)";
 }
 
 } // namespace varnel

@@ -1,5 +1,6 @@
 #include "platform/display_probe.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <string_view>
@@ -92,33 +93,90 @@ bool xDisplayAnswers(const std::string &display)
     return tcpAnswers(host, 6000 + std::atoi(number.c_str()));
 }
 
+constexpr std::string_view kWaylandPackage
+    = "Qt's Wayland platform plugin is not installed (Debian package: qt6-wayland)";
+
+std::string waylandSocket(const std::string &name)
+{
+    return name.front() == '/' ? name : environment("XDG_RUNTIME_DIR") + "/" + name;
+}
+
+// Why `platform` (one entry of QT_QPA_PLATFORM, maybe with ":options")
+// cannot start; empty when it can.
+std::string platformProblem(std::string_view platform, const std::function<bool(std::string_view)> &installed)
+{
+    const std::string_view name = platform.substr(0, platform.find(':'));
+    if (name.starts_with("wayland")) {
+        if (!installed("wayland"))
+            return std::string(kWaylandPackage);
+        const std::string wayland = environment("WAYLAND_DISPLAY");
+        if (wayland.empty())
+            return "QT_QPA_PLATFORM names Wayland, but WAYLAND_DISPLAY is not set";
+        if (!localSocketAnswers(waylandSocket(wayland), false))
+            return "the Wayland display " + wayland + " named by WAYLAND_DISPLAY does not answer";
+        return {};
+    }
+    if (!installed(name))
+        return "Qt's platform plugin '" + std::string(name) + "' named by QT_QPA_PLATFORM is not installed";
+    if (name == "xcb") {
+        const std::string display = environment("DISPLAY");
+        if (display.empty())
+            return "QT_QPA_PLATFORM names X (xcb), but DISPLAY is not set";
+        if (!xDisplayAnswers(display))
+            return "the display " + display + " named by DISPLAY does not answer";
+    }
+    // Another platform was chosen on purpose (offscreen, a VNC, ...).
+    return {};
+}
+
 } // namespace
 
-std::string displayProblem()
+DisplayChoice chooseDisplay(const std::function<bool(std::string_view)> &installed)
 {
-    // Another platform was chosen on purpose (offscreen, a VNC, ...).
-    const std::string platform = environment("QT_QPA_PLATFORM");
-    if (!platform.empty() && platform.rfind("xcb", 0) != 0 && platform.rfind("wayland", 0) != 0)
-        return {};
-    const std::string wayland = environment("WAYLAND_DISPLAY");
-    if (!wayland.empty()) {
-        const std::string path = wayland.front() == '/' ? wayland : environment("XDG_RUNTIME_DIR") + "/" + wayland;
-        if (localSocketAnswers(path, false))
-            return {};
+    const std::string platforms = environment("QT_QPA_PLATFORM");
+    if (!platforms.empty()) {
+        // As Qt does: the first of the list that starts.
+        std::string firstProblem;
+        for (std::size_t start = 0; start <= platforms.size();) {
+            const std::size_t end = std::min(platforms.find(';', start), platforms.size());
+            const std::string platform = platforms.substr(start, end - start);
+            start = end + 1;
+            if (platform.empty())
+                continue;
+            std::string problem = platformProblem(platform, installed);
+            if (problem.empty())
+                return {platform, {}};
+            if (firstProblem.empty())
+                firstProblem = std::move(problem);
+        }
+        return {{}, firstProblem.empty() ? "QT_QPA_PLATFORM names no platform" : firstProblem};
     }
+
+    const std::string wayland = environment("WAYLAND_DISPLAY");
+    const bool waylandAnswers = !wayland.empty() && localSocketAnswers(waylandSocket(wayland), false);
+    const bool waylandUsable = waylandAnswers && installed("wayland");
     const std::string display = environment("DISPLAY");
-    if (!display.empty() && xDisplayAnswers(display))
-        return {};
+    const bool xAnswers = !display.empty() && xDisplayAnswers(display);
+    if (waylandUsable && environment("XDG_SESSION_TYPE") == "wayland")
+        return {"wayland", {}};
+    if (xAnswers && installed("xcb"))
+        return {"xcb", {}};
+    if (waylandUsable)
+        return {"wayland", {}};
+    if (waylandAnswers)
+        return {{}, "the Wayland display " + wayland + " answers, but " + std::string(kWaylandPackage)};
+    if (xAnswers)
+        return {{}, "Qt's X platform plugin is not installed (Debian package: libqt6gui6)"};
     if (display.empty() && wayland.empty())
-        return "no graphical display found (DISPLAY is not set)";
+        return {{}, "no graphical display found (DISPLAY is not set)"};
     if (!display.empty())
-        return "the display " + display + " named by DISPLAY does not answer";
-    return "the Wayland display " + wayland + " does not answer";
+        return {{}, "the display " + display + " named by DISPLAY does not answer"};
+    return {{}, "the Wayland display " + wayland + " does not answer"};
 }
 
 #else
 
-std::string displayProblem()
+DisplayChoice chooseDisplay(const std::function<bool(std::string_view)> &)
 {
     return {};
 }

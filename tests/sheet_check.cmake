@@ -68,6 +68,8 @@ foreach(case "abc;${WORK}/abc.pdf;1" "137.5;${WORK}/no/such/folder/x.pdf;4" "137
     list(GET case 1 path)
     list(GET case 2 expected)
     run(status output "${SHEET}" "${frequency}" -o "${path}")
+    # A usage error adds the usual hint at --help.
+    string(REPLACE "\nTry 'varnel-sheet --help'." "" output "${output}")
     string(REGEX MATCHALL "\n" lines "${output}")
     list(LENGTH lines count)
     if(NOT status EQUAL expected OR NOT count EQUAL 1 OR EXISTS "${path}")

@@ -1,5 +1,6 @@
 #include "tools/asset_painters.h"
 #include "ui/design/bitmap_files.h"
+#include "varnel/build_info.h"
 
 #include <QFile>
 #include <QImageReader>

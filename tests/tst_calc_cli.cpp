@@ -1,7 +1,8 @@
 #include "app/calc_cli.h"
+#include "app/calc_options.h"
 #include "app/decimal_sweep.h"
-#include "calc/inch_fraction.h"
 #include "platform/locale_numbers.h"
+#include "varnel/build_info.h"
 
 #include <doctest.h>
 #include <nlohmann/json.hpp>
@@ -40,7 +41,8 @@ TEST_CASE("command lines")
          ".",
          0,
          "-137.5\t-237.99\t-40\t-126\t-193\t50.8\t132.55\t39.76\t2\t-9.37\t-1.575\t-4.961\t-7.598\n",
-         "varnel-calc: warning: -137.5 MHz is negative; computed as the window does\n"},
+         "varnel-calc: warning: -137.5 MHz is outside the 0 to 250 MHz the design is made for; computed as the window "
+         "does\n"},
         {"tsv stdin, CR LF and an error",
          {"--tsv"},
          "137.500\r\nabc\n",
@@ -71,7 +73,8 @@ TEST_CASE("command lines")
          ".",
          0,
          "300\t109.08\t18.33\t57.75\t88.46\t6.35\t16.3\t4.89\t0.25\t4.294\t0.722\t2.274\t3.483\n",
-         "varnel-calc: warning: 300 MHz is above the 250 MHz the design is made for\n"},
+         "varnel-calc: warning: 300 MHz is outside the 0 to 250 MHz the design is made for; computed as the window "
+         "does\n"},
         {"a sweep steps exactly in decimal",
          {"--sweep", "145.8:146:0.1", "--format=tsv"},
          "",
@@ -92,8 +95,10 @@ TEST_CASE("command lines")
          "  The dipole center gap and vertical gap is      40 MM  1.575 INCH  1 9/16 in (-0.31 mm)\n"
          "  The horizontal end sections are               126 MM  4.961 INCH  4 15/16 in (-0.59 mm)\n"
          "  The horizontal sides are                      193 MM  7.598 INCH  7 5/8 in (+0.67 mm)\n"
-         "  The parallel tuning capacitor is            33.21 PF\n"
-         "  The series tuning capacitor is               9.96 PF\n",
+         "  The parallel tuning capacitor is            33.21 PF  nearest E12 part 33 pF, which may be 29.7 to 36.3 "
+         "pF\n"
+         "  The series tuning capacitor is               9.96 PF  nearest E12 part 10 pF, which may be 9.5 to 10.5 "
+         "pF\n",
          ""},
         {"version", {"--version"}, "", ".", 0, "varnel-calc " VARNEL_VERSION "\n", ""},
         {"json with an input that is not UTF-8",
@@ -170,8 +175,10 @@ TEST_CASE("command lines")
          "  The dipole center gap and vertical gap is      40 MM  1.575 INCH\n"
          "  The horizontal end sections are               126 MM  4.961 INCH\n"
          "  The horizontal sides are                      193 MM  7.598 INCH\n"
-         "  The parallel tuning capacitor is            33.21 PF\n"
-         "  The series tuning capacitor is               9.96 PF\n",
+         "  The parallel tuning capacitor is            33.21 PF  nearest E12 part 33 pF, which may be 29.7 to 36.3 "
+         "pF\n"
+         "  The series tuning capacitor is               9.96 PF  nearest E12 part 10 pF, which may be 9.5 to 10.5 "
+         "pF\n",
          ""},
     };
     for (const auto &row : rows) {
@@ -269,7 +276,7 @@ TEST_CASE("csv and json agree with tsv")
         std::string tsvLine;
         std::string csvLine;
         std::getline(csv, csvLine); // the header
-        CHECK(csvLine.starts_with("frequency_mhz,vertical_height_mm,"));
+        CHECK(csvLine.starts_with("input,frequency_mhz,vertical_height_mm,"));
         for (std::size_t i = 0; std::getline(tsv, tsvLine); ++i) {
             INFO(std::string(tsvLine));
             REQUIRE(std::getline(csv, csvLine));
@@ -299,7 +306,11 @@ TEST_CASE("csv and json agree with tsv")
                 for (std::size_t c = 2; c < cells.size(); ++c)
                     dotted += "," + cells[c];
             }
-            CHECK(csvLine.ends_with("," + dotted + ",\r"));
+            const std::string outside = object["outside_design"].get<bool>() ? "true" : "false";
+            CHECK(csvLine.ends_with("," + dotted + "," + outside + ",\r"));
+            // The frequency as computed, the same number in both.
+            const auto frequency = csvLine.substr(csvLine[0] == '"' ? csvLine.find("\",") + 2 : csvLine.find(',') + 1);
+            CHECK(std::stod(frequency.substr(0, frequency.find(','))) == object["frequency_mhz"].get<double>());
             std::size_t c = 1;
             for (const char *key :
                  {"vertical_height_mm", "centre_gap_mm", "horizontal_end_mm", "horizontal_side_mm",
@@ -310,27 +321,6 @@ TEST_CASE("csv and json agree with tsv")
                 CHECK(object[key].get<double>() == std::stod(cells[c++]));
             }
         }
-    }
-}
-
-TEST_CASE("inches as a tape shows them")
-{
-    const struct
-    {
-        double inches;
-        int denominator;
-        const char *text;
-    } rows[] = {
-        {9.37, 8, "9 3/8"},      {9.37, 16, "9 3/8"}, {0.1875, 16, "3/16"},
-        {12.0, 64, "12"},        {-1.5, 8, "-1 1/2"}, {1.0 / 128, 64, "0"}, // a tie goes to the even unit
-        {3.0 / 128, 64, "1/32"}, {0.001, 8, "0"},     {1e30, 64, ""}, // beyond any tape
-    };
-    for (const auto &row : rows) {
-        INFO(std::string(row.text));
-        const InchFraction tape = nearestFraction(row.inches, row.denominator);
-        CHECK(tape.text == row.text);
-        if (!tape.text.empty())
-            CHECK(std::abs(tape.errorMillimetres) <= 25.4 / row.denominator / 2 + 1e-9);
     }
 }
 
@@ -363,8 +353,13 @@ TEST_CASE("sweeps step exactly in decimal")
     };
     for (const auto &row : rows) {
         INFO(std::string(row.range));
-        const SweepResult result = expandSweep(row.range, row.separator);
-        CHECK(result.error.empty() == !row.fails);
-        CHECK(result.frequencies == row.frequencies);
+        std::string error;
+        const std::optional<DecimalSweep> sweep = DecimalSweep::parse(row.range, row.separator, error);
+        CHECK(error.empty() == !row.fails);
+        CHECK(sweep.has_value() == !row.fails);
+        std::vector<std::string> frequencies;
+        for (std::size_t n = 0; sweep && n < sweep->size(); ++n)
+            frequencies.push_back(sweep->at(n));
+        CHECK(frequencies == row.frequencies);
     }
 }

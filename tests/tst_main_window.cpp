@@ -5,6 +5,7 @@
 #include "ui/design/picture_box.h"
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_design.h"
+#include "varnel/build_info.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -175,7 +175,7 @@ struct ScopedEnv
 
 } // namespace
 
-TEST_CASE("a display that does not answer is found before Qt starts")
+TEST_CASE("the display the window can use is found before Qt starts")
 {
     // A listening socket stands in for a running Wayland compositor.
     ScratchDir dir;
@@ -193,23 +193,46 @@ TEST_CASE("a display that does not answer is found before Qt starts")
         const char *platform;
         const char *display;
         const char *wayland;
-        const char *problem; // empty: the window may start
+        const char *session;
+        bool waylandInstalled;
+        const char *chosen;
+        std::string problem; // empty: the window may start
     } rows[] = {
-        {"nothing set", nullptr, nullptr, nullptr, "no graphical display found (DISPLAY is not set)"},
-        {"an X display nobody serves", nullptr, ":77", nullptr, "the display :77 named by DISPLAY does not answer"},
-        {"a malformed DISPLAY", nullptr, "nonsense", nullptr, "the display nonsense named by DISPLAY does not answer"},
-        {"a live Wayland socket", nullptr, nullptr, socketPath.c_str(), ""},
-        {"a dead Wayland socket", nullptr, nullptr, "/nonexistent/wayland-0",
+        {"nothing set", nullptr, nullptr, nullptr, nullptr, true, "",
+         "no graphical display found (DISPLAY is not set)"},
+        {"an X display nobody serves", nullptr, ":77", nullptr, nullptr, true, "",
+         "the display :77 named by DISPLAY does not answer"},
+        {"a malformed DISPLAY", nullptr, "nonsense", nullptr, nullptr, true, "",
+         "the display nonsense named by DISPLAY does not answer"},
+        {"a live Wayland socket", nullptr, nullptr, socketPath.c_str(), nullptr, true, "wayland", ""},
+        {"a Wayland session", nullptr, ":77", socketPath.c_str(), "wayland", true, "wayland", ""},
+        {"Wayland without its plugin", nullptr, nullptr, socketPath.c_str(), "wayland", false, "",
+         "the Wayland display " + socketPath
+             + " answers, but Qt's Wayland platform plugin is not installed (Debian package: qt6-wayland)"},
+        {"a dead Wayland socket", nullptr, nullptr, "/nonexistent/wayland-0", nullptr, true, "",
          "the Wayland display /nonexistent/wayland-0 does not answer"},
-        {"offscreen chosen on purpose", "offscreen", nullptr, nullptr, ""},
-        {"xcb chosen, no server", "xcb", ":77", nullptr, "the display :77 named by DISPLAY does not answer"},
+        {"offscreen chosen on purpose", "offscreen", nullptr, nullptr, nullptr, true, "offscreen", ""},
+        {"a plugin nobody installed", "vnc", nullptr, nullptr, nullptr, true, "",
+         "Qt's platform plugin 'vnc' named by QT_QPA_PLATFORM is not installed"},
+        {"xcb chosen, no server", "xcb", ":77", nullptr, nullptr, true, "",
+         "the display :77 named by DISPLAY does not answer"},
+        {"wayland chosen, none named", "wayland", nullptr, nullptr, nullptr, true, "",
+         "QT_QPA_PLATFORM names Wayland, but WAYLAND_DISPLAY is not set"},
+        {"wayland chosen, its plugin missing", "wayland", nullptr, socketPath.c_str(), nullptr, false, "",
+         "Qt's Wayland platform plugin is not installed (Debian package: qt6-wayland)"},
+        {"the first of a list that starts", "wayland;offscreen", nullptr, nullptr, nullptr, true, "offscreen", ""},
     };
     for (const auto &row : rows) {
         INFO(std::string(row.tag));
         ScopedEnv platform("QT_QPA_PLATFORM", row.platform);
         ScopedEnv display("DISPLAY", row.display);
         ScopedEnv wayland("WAYLAND_DISPLAY", row.wayland);
-        CHECK(displayProblem() == row.problem);
+        ScopedEnv session("XDG_SESSION_TYPE", row.session);
+        const DisplayChoice choice = chooseDisplay([&](std::string_view name) {
+            return name == "wayland" ? row.waylandInstalled : name == "xcb" || name == "offscreen";
+        });
+        CHECK(choice.platform == row.chosen);
+        CHECK(choice.problem == row.problem);
     }
     ::close(listener);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/design/window_design.h"
+#include "varnel/build_info.h"
 
 #include <string_view>
 

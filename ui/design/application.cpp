@@ -4,6 +4,7 @@
 #include "ui/design/to_qstring.h"
 #include "ui/design/window_builder.h"
 #include "ui/design/window_design.h"
+#include "varnel/build_info.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,128 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+
+namespace varnel {
+
+namespace {
+
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+} // namespace
+
+bool looksLikeOption(std::string_view arg)
+{
+    return arg.size() > 1 && arg[0] == '-' && (arg[1] == '-' || isLetter(arg[1]));
+}
+
+CommandLine parseCommandLine(const std::vector<std::string> &args, std::span<const OptionSpec> options)
+{
+    CommandLine line;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (optionsEnded || !looksLikeOption(arg)) {
+            line.items.push_back({nullptr, arg});
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        // --name=value, or -xvalue for a short option that takes one.
+        std::string_view name = arg;
+        std::string attached;
+        bool hasAttached = false;
+        const OptionSpec *spec = nullptr;
+        if (arg.starts_with("--")) {
+            if (const auto equals = arg.find('='); equals != std::string::npos) {
+                name = std::string_view(arg).substr(0, equals);
+                attached = arg.substr(equals + 1);
+                hasAttached = true;
+            }
+            for (const OptionSpec &option : options) {
+                if (option.name == name)
+                    spec = &option;
+            }
+        } else {
+            name = std::string_view(arg).substr(0, 2);
+            for (const OptionSpec &option : options) {
+                if (option.shortName == arg[1])
+                    spec = &option;
+            }
+            if (spec && arg.size() > 2) {
+                if (spec->valueName.empty()) {
+                    line.error = "unknown option '" + arg + "'";
+                    return line;
+                }
+                attached = arg.substr(2);
+                hasAttached = true;
+            }
+        }
+        if (!spec) {
+            line.error = "unknown option '" + std::string(name) + "'";
+            return line;
+        }
+        if (spec->valueName.empty()) {
+            if (hasAttached) {
+                line.error = std::string(spec->name) + " takes no value";
+                return line;
+            }
+            line.items.push_back({spec, {}});
+        } else if (hasAttached) {
+            line.items.push_back({spec, attached});
+        } else if (i + 1 < args.size()) {
+            line.items.push_back({spec, args[++i]});
+        } else {
+            line.error = std::string(name) + " needs a value";
+            return line;
+        }
+    }
+    return line;
+}
+
+std::string escapedInput(std::string_view input)
+{
+    std::string text;
+    text.reserve(input.size());
+    for (const char c : input) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            text += "\\\\";
+        } else if (c == '\t') {
+            text += "\\t";
+        } else if (c == '\n') {
+            text += "\\n";
+        } else if (c == '\r') {
+            text += "\\r";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            constexpr char hex[] = "0123456789abcdef";
+            text.append("\\x").append(1, hex[byte >> 4]).append(1, hex[byte & 15]);
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+std::string optionsHelp(std::span<const OptionSpec> options, std::size_t nameWidth)
+{
+    std::string text = "Options:\n";
+    for (const OptionSpec &option : options) {
+        std::string name = option.shortName ? std::string("-") + option.shortName + ", " : "    ";
+        name += option.name;
+        if (!option.valueName.empty())
+            name.append(" ").append(option.valueName);
+        name.resize(std::max(nameWidth, name.size() + 1), ' ');
+        std::string help(option.help);
+        for (std::size_t at = help.find('\n'); at != std::string::npos; at = help.find('\n', at + 1))
+            help.insert(at + 1, 2 + nameWidth, ' ');
+        text += "  " + name + help + "\n";
+    }
+    return text;
+}
+
+} // namespace varnel

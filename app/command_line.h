@@ -1,0 +1,50 @@
+// The option syntax that varnel, varnel-calc and varnel-sheet share:
+// --name, --name=value, --name value, -x and -x value; "--" ends the
+// options, and an argument such as -137.5 is a negative frequency, never an
+// option.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnel {
+
+struct OptionSpec
+{
+    std::string_view name; // "--format"
+    char shortName = 0; // 'o' for -o; 0 for none
+    std::string_view valueName = {}; // "F" when the option takes a value
+    std::string_view help = {}; // for --help; lines after the first indented
+};
+
+// An option with its value, or an operand (a frequency), in command-line
+// order: varnel-calc computes in that order.
+struct CommandLineItem
+{
+    const OptionSpec *option = nullptr; // null for an operand
+    std::string value;
+};
+
+struct CommandLine
+{
+    std::vector<CommandLineItem> items;
+    std::string error; // a usage error, one line; the items are then unfinished
+};
+
+// Whether `arg` is to be read as an option at all: it starts with '-', is
+// more than that, and is no negative number ("-137.5", "-,5", "-.5").
+bool looksLikeOption(std::string_view arg);
+
+CommandLine parseCommandLine(const std::vector<std::string> &args, std::span<const OptionSpec> options);
+
+// An argument or input line as one line of text, to echo it: backslash
+// and control characters written as \\, \t, \n, \r and \xHH.
+std::string escapedInput(std::string_view input);
+
+// The "Options:" part of a --help: a line per option, "  -o, --output FILE"
+// padded to `nameWidth`, then its help, its further lines indented to match.
+std::string optionsHelp(std::span<const OptionSpec> options, std::size_t nameWidth);
+
+} // namespace varnel

@@ -1,0 +1,60 @@
+// TSV: a line per frequency, the window's texts in the locale's notation,
+// so a spreadsheet in that locale reads them as numbers.
+#include "app/output_format.h"
+#include "calc/inch_fraction.h"
+
+#include <ostream>
+
+namespace varnel {
+
+namespace {
+
+class TsvFormatter final : public Formatter
+{
+public:
+    using Formatter::Formatter;
+
+    void begin(std::ostream &out) override
+    {
+        if (!m_settings.header)
+            return;
+        out << "frequency_mhz";
+        for (const ResultFieldInfo &field : kResultFields)
+            out << '\t' << columnKey(field);
+        if (m_settings.fraction != 0) {
+            for (Quantity quantity : tapeQuantities())
+                out << '\t' << tapeKey(quantity) << '\t' << tapeErrorKey(quantity);
+        }
+        out << '\n';
+    }
+
+    void row(std::ostream &out, const ComputedRow &row) override
+    {
+        out << escapedInput(row.input);
+        for (const std::string &text : row.result.texts)
+            out << '\t' << text;
+        if (m_settings.fraction != 0) {
+            for (Quantity quantity : tapeQuantities()) {
+                const InchFraction tape = tapeReading(storedValue(row.state, quantity), m_settings.fraction);
+                out << '\t' << tape.text << '\t';
+                if (!tape.text.empty())
+                    out << signedMillimetres(tape.errorMillimetres, m_settings.decimalSeparator);
+            }
+        }
+        out << '\n';
+    }
+
+    void error(std::ostream &out, std::string_view input, ErrorKind error) override
+    {
+        out << escapedInput(input) << "\tERROR\t" << errorName(error) << '\n';
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Formatter> makeTsvFormatter(FormatSettings settings)
+{
+    return std::make_unique<TsvFormatter>(std::move(settings));
+}
+
+} // namespace varnel

@@ -1,0 +1,84 @@
+// varnel-calc's output formats: each is a Formatter (begin, a row per
+// computed frequency, an error per failed one, end), and one table names
+// them for the option parser, the help and the tests.
+#pragma once
+
+#include "app/command_line.h"
+#include "calc/compute_command.h"
+
+#include <iosfwd>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace varnel {
+
+// One computed frequency, as every format receives it.
+struct ComputedRow
+{
+    std::string_view input; // as given
+    const ComputeTexts &result; // the window's twelve texts, in the locale's notation
+    const Module1 &state; // as the compute left it
+};
+
+struct FormatSettings
+{
+    std::string decimalSeparator; // the locale's
+    bool header = false; // TSV: a first line naming the columns
+    int fraction = 0; // 0, or the denominator of the tape readings
+};
+
+class Formatter
+{
+public:
+    explicit Formatter(FormatSettings settings)
+        : m_settings(std::move(settings))
+    {
+    }
+    virtual ~Formatter() = default;
+    virtual void begin(std::ostream &) { }
+    virtual void row(std::ostream &out, const ComputedRow &row) = 0;
+    virtual void error(std::ostream &out, std::string_view input, ErrorKind error) = 0;
+    virtual void end(std::ostream &) { }
+
+protected:
+    FormatSettings m_settings;
+};
+
+struct FormatInfo
+{
+    std::string_view name; // for --format
+    std::string_view summary; // for --help
+    bool takesHeader; // whether --header means anything to it
+    std::unique_ptr<Formatter> (*make)(FormatSettings settings);
+};
+
+// Text first: it is the default.
+std::span<const FormatInfo> outputFormats();
+const FormatInfo *findFormat(std::string_view name);
+
+std::unique_ptr<Formatter> makeTextFormatter(FormatSettings settings);
+std::unique_ptr<Formatter> makeTsvFormatter(FormatSettings settings);
+std::unique_ptr<Formatter> makeCsvFormatter(FormatSettings settings);
+std::unique_ptr<Formatter> makeJsonFormatter(FormatSettings settings);
+
+// What the formats share.
+
+const QuantityInfo &quantityInfo(Quantity quantity);
+
+// "vertical_height_mm": a result's name in the machine formats.
+std::string columnKey(const ResultFieldInfo &field);
+
+// The lengths a tape measures: those with an inch field, in write order.
+// Each gives two columns with --fraction: "vertical_height_tape_in" (the
+// reading, "9 3/8") and "vertical_height_tape_error_mm" (+0.14).
+std::span<const Quantity> tapeQuantities();
+std::string tapeKey(Quantity quantity);
+std::string tapeErrorKey(Quantity quantity);
+
+// Machine formats speak with a dot in every locale; the texts are the
+// window's, only their separator differs.
+std::string withDot(std::string text, std::string_view separator);
+
+} // namespace varnel
