@@ -14,13 +14,23 @@ function(run out_status out_text)
     set(${out_text} "${out}${err}" PARENT_SCOPE)
 endfunction()
 
-# Frequency, locale, expected paper size in points.
+# Frequency, locale (LC_ALL, or the categories that are set), expected
+# paper size in points. The paper is LC_PAPER's, then LC_MEASUREMENT's.
 foreach(case "137.5;C.UTF-8;595 x 842" "14.2;C.UTF-8;595 x 842" "435;C.UTF-8;595 x 842"
-             "0.1;C.UTF-8;595 x 842" "137,5;de_DE.UTF-8;595 x 842" "50;en_US.UTF-8;612 x 792")
+             "0.1;C.UTF-8;595 x 842" "137,5;de_DE.UTF-8;595 x 842" "50;en_US.UTF-8;612 x 792"
+             "50;LANG=de_DE.UTF-8 LC_PAPER=en_US.UTF-8;612 x 792"
+             "50;LANG=en_US.UTF-8 LC_PAPER=de_DE.UTF-8;595 x 842"
+             "50;LANG=C.UTF-8 LC_MEASUREMENT=en_US.UTF-8;612 x 792")
     list(GET case 0 frequency)
     list(GET case 1 locale)
     list(GET case 2 paper)
-    set(environment "LC_ALL=${locale}" "LOCPATH=${LOCPATH}")
+    if(locale MATCHES "=")
+        string(REPLACE " " ";" categories "${locale}")
+        set(environment --unset=LC_ALL --unset=LC_PAPER --unset=LC_MEASUREMENT ${categories} "LOCPATH=${LOCPATH}")
+        string(REPLACE " " "," locale "${locale}")
+    else()
+        set(environment "LC_ALL=${locale}" "LOCPATH=${LOCPATH}")
+    endif()
     set(pdf "${WORK}/${frequency}-${locale}.pdf")
     run(status output ${environment} "${SHEET}" "${frequency}" -o "${pdf}")
     if(NOT status EQUAL 0 OR NOT EXISTS "${pdf}")

@@ -164,6 +164,68 @@ TEST_CASE("command lines")
          1,
          "--help\tERROR\tType mismatch\n",
          "varnel-calc: '--help': Type mismatch\n"},
+        {"a byte-order mark before the first line is skipped",
+         {"--tsv"},
+         "\xEF\xBB\xBF"
+         "137.5\n\xEF\xBB\xBF"
+         "1\n",
+         ".",
+         1,
+         "137.5" + kDesign
+             + "\xEF\xBB\xBF"
+               "1\tERROR\tType mismatch\n",
+         "varnel-calc: '\xEF\xBB\xBF"
+         "1': Type mismatch\n"},
+        {"an input with a tab or a line break stays one row",
+         {"--tsv", "1\t2", "3\n4\\"},
+         "",
+         ".",
+         1,
+         "1\\t2\tERROR\tType mismatch\n3\\n4\\\\\tERROR\tType mismatch\n",
+         "varnel-calc: '1\\t2': Type mismatch\nvarnel-calc: '3\\n4\\\\': Type mismatch\n"},
+        {"csv keeps the input as given beside the frequency computed",
+         {"--format", "csv", " +1e2 ", "0"},
+         "",
+         ".",
+         1,
+         "input,frequency_mhz,vertical_height_mm,centre_gap_mm,horizontal_end_mm,horizontal_side_mm,"
+         "element_diameter_mm,parallel_capacitor_pf,series_capacitor_pf,element_diameter_in,vertical_height_in,"
+         "centre_gap_in,horizontal_end_in,horizontal_side_in,outside_design,error\r\n"
+         " +1e2 ,100,327.23,55,173.25,265.38,12.7,46.2,13.86,0.5,12.883,2.165,6.821,10.448,false,\r\n"
+         "0,,,,,,,,,,,,,,,Division by zero\r\n",
+         "varnel-calc: '0': Division by zero\n"},
+        {"tape readings follow the tsv columns",
+         {"--tsv", "--header", "--fraction", "8", "137.5"},
+         "",
+         ".",
+         0,
+         "frequency_mhz\tvertical_height_mm\tcentre_gap_mm\thorizontal_end_mm\thorizontal_side_mm\telement_diameter_mm"
+         "\tparallel_capacitor_pf\tseries_capacitor_pf\telement_diameter_in\tvertical_height_in\tcentre_gap_in"
+         "\thorizontal_end_in\thorizontal_side_in\telement_diameter_tape_in\telement_diameter_tape_error_mm"
+         "\tvertical_height_tape_in\tvertical_height_tape_error_mm\tcentre_gap_tape_in\tcentre_gap_tape_error_mm"
+         "\thorizontal_end_tape_in\thorizontal_end_tape_error_mm\thorizontal_side_tape_in"
+         "\thorizontal_side_tape_error_mm\n"
+         "137.5\t237.99\t40\t126\t193\t9.5\t33.21\t9.96\t0.374\t9.37\t1.575\t4.961\t7.598"
+         "\t3/8\t+0.02\t9 3/8\t+0.14\t1 5/8\t+1.27\t5\t+1.00\t7 5/8\t+0.67\n",
+         ""},
+        {"a sweep above the design warns once",
+         {"--tsv", "--sweep", "430:432:1"},
+         "",
+         ".",
+         0,
+         "430\t76.1\t12.79\t40.29\t61.72\t6.35\t12.28\t3.68\t0.25\t2.996\t0.504\t1.586\t2.43\n"
+         "431\t75.92\t12.76\t40.2\t61.57\t6.35\t12.26\t3.68\t0.25\t2.989\t0.502\t1.583\t2.424\n"
+         "432\t75.75\t12.73\t40.1\t61.43\t6.35\t12.24\t3.67\t0.25\t2.982\t0.501\t1.579\t2.418\n",
+         "varnel-calc: warning: 3 frequencies are outside the 0 to 250 MHz the design is made for, the first 430 "
+         "MHz; computed as the window does\n"},
+        {"-v is the version", {"-v"}, "", ".", 0, "varnel-calc " VARNEL_VERSION "\n", ""},
+        {"--header means nothing to json",
+         {"--format=json", "--header"},
+         "",
+         ".",
+         2,
+         "",
+         "varnel-calc: --header goes with --format tsv (csv always has one)\nTry 'varnel-calc --help'.\n"},
         {"the sheet shows every row",
          {"137.5"},
          "",
