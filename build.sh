@@ -23,11 +23,12 @@ if [ "$(locale charmap 2>/dev/null)" != "UTF-8" ]; then
     export LC_ALL=C.UTF-8
 fi
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev fonts-liberation doctest-dev
+# qt6-wayland: the window opens natively in a Wayland session.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-wayland fonts-liberation doctest-dev
     nlohmann-json3-dev)
 if [ "$mode" = test ]; then
     packages+=(clang-format desktop-file-utils appstream clang libclang-rt-dev locales poppler-utils lintian
-        dpkg-dev g++-mingw-w64-x86-64-posix wine wine64)
+        dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 weston)
 fi
 tools/install_packages.sh "${packages[@]}"
 
