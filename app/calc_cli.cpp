@@ -112,7 +112,7 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
             formatter->error(out, input, result.error);
             return;
         }
-        outside.add(state.Frequency, formatSingle(state.Frequency, decimalSeparator));
+        outside.add(state.Frequency, decimalSeparator);
         formatter->row(out, {input, result, state});
     };
 

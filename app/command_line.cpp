@@ -86,6 +86,12 @@ CommandLine parseCommandLine(const std::vector<std::string> &args, std::span<con
 
 std::string escapedInput(std::string_view input)
 {
+    const auto plain = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c != '\\' && byte >= 0x20 && byte != 0x7F;
+    };
+    if (std::all_of(input.begin(), input.end(), plain))
+        return std::string(input);
     std::string text;
     text.reserve(input.size());
     for (const char c : input) {

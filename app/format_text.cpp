@@ -1,8 +1,8 @@
 // The text format: the window's grid, a block per frequency, for people.
 #include "app/output_format.h"
+#include "calc/design_range.h"
 #include "calc/inch_fraction.h"
 #include "calc/standard_parts.h"
-#include "numbers/number_text.h"
 
 #include <algorithm>
 #include <ostream>
@@ -55,7 +55,7 @@ public:
             out << '\n';
         m_first = false;
         // The frequency as the window holds it, never the typed text.
-        out << "Frequency " << formatSingle(row.state.Frequency, separator) << " MHz\n";
+        out << "Frequency " << shownFrequency(row.state.Frequency, separator) << " MHz\n";
         for (const QuantityInfo &info : kQuantities) {
             const ResultFieldInfo *shown = value(info.quantity);
             out << "  " << padRight(info.caption, captionWidth) << "  " << padLeft(text(shown), valueWidth) << ' '

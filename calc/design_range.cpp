@@ -1,5 +1,7 @@
 #include "calc/design_range.h"
 
+#include "numbers/number_text.h"
+
 namespace varnel {
 
 std::string outsideDesignWarning(std::size_t count, std::string_view firstShown)
@@ -10,6 +12,11 @@ std::string outsideDesignWarning(std::size_t count, std::string_view firstShown)
         return std::string(firstShown) + " MHz is" + range + tail;
     return std::to_string(count) + " frequencies are" + range + ", the first " + std::string(firstShown) + " MHz"
         + tail;
+}
+
+std::string shownFrequency(float frequencyMHz, std::string_view decimalSeparator)
+{
+    return formatSingle(frequencyMHz, decimalSeparator);
 }
 
 } // namespace varnel

@@ -22,16 +22,21 @@ constexpr bool outsideDesign(float frequencyMHz)
 // shows it ("430").
 std::string outsideDesignWarning(std::size_t count, std::string_view firstShown);
 
+// A frequency as the window holds and shows it: "137.5", "1E-30".
+std::string shownFrequency(float frequencyMHz, std::string_view decimalSeparator);
+
 // A count of outside frequencies and the first of them, for that warning.
 class OutsideDesignTally
 {
 public:
-    void add(float frequencyMHz, std::string_view shown)
+    // The first outside frequency is kept as the window shows it, in the
+    // locale's notation.
+    void add(float frequencyMHz, std::string_view decimalSeparator)
     {
         if (!outsideDesign(frequencyMHz))
             return;
         if (m_count++ == 0)
-            m_first = shown;
+            m_first = shownFrequency(frequencyMHz, decimalSeparator);
     }
     std::size_t count() const { return m_count; }
     // Empty when every frequency lay inside.

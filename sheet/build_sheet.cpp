@@ -316,7 +316,7 @@ SheetData computeSheet(const std::string &input, const std::string &decimalSepar
 
 QString shownFrequency(const SheetData &data)
 {
-    return fromStd(formatSingle(data.state.Frequency, data.decimalSeparator));
+    return fromStd(varnel::shownFrequency(data.state.Frequency, data.decimalSeparator));
 }
 
 QString sheetRefusal(const SheetData &data)
@@ -336,7 +336,7 @@ QString sheetRefusal(const SheetData &data)
 QString sheetWarning(const SheetData &data)
 {
     OutsideDesignTally tally;
-    tally.add(data.state.Frequency, formatSingle(data.state.Frequency, data.decimalSeparator));
+    tally.add(data.state.Frequency, data.decimalSeparator);
     return fromStd(tally.warning());
 }
 
