@@ -115,10 +115,13 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
 
     varnel::SheetData data = varnel::computeSheet(frequencies.front(), varnel::localeDecimalSeparator());
-    if (data.texts.error != varnel::ErrorKind::None)
-        return fail(varnel::kExitCannotCompute,
-                    "'" + varnel::escapedInput(frequencies.front())
-                        + "': " + std::string(varnel::errorName(data.texts.error)));
+    if (data.texts.error != varnel::ErrorKind::None) {
+        std::string message = "'";
+        message.append(varnel::escapedInput(frequencies.front()))
+            .append("': ")
+            .append(varnel::errorName(data.texts.error));
+        return fail(varnel::kExitCannotCompute, message);
+    }
     if (const QString refusal = varnel::sheetRefusal(data); !refusal.isEmpty())
         return fail(varnel::kExitCannotCompute, refusal.toStdString());
     data.page = paper ? *paper : varnel::paperForLocale();

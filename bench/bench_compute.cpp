@@ -23,6 +23,7 @@ using Clock = std::chrono::steady_clock;
 struct SilentReporter final : varnel::ErrorReporter
 {
     void report(QWidget *, varnel::ErrorKind, const QString &) override { }
+    void notify(QWidget *, varnel::ErrorKind, const QString &) override { }
 };
 
 // Median nanoseconds per call over batches, the two workloads interleaved.

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+#include <algorithm>
 #include <memory>
 
 using namespace varnel;
@@ -97,10 +98,11 @@ void TestForm1::window()
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("varnel"));
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(VARNEL_VERSION));
     QVERIFY(!QApplication::windowIcon().isNull());
-    // Every size of the theme's icons, 16 to 256, for docks and task switchers.
-    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
-    for (int size : {16, 32, 48, 64, 128, 256})
-        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    // The .ico's own drawings for the title bar; docks and task switchers
+    // take the theme's large sizes through the desktop entry.
+    QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    QCOMPARE(sizes, (QList<QSize> {QSize(16, 16), QSize(32, 32)}));
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.varnel"));
     QCOMPARE(m_form->objectName(), QStringLiteral("Form1"));
     QCOMPARE(m_form->size(), QSize(506, 414));

