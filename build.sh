@@ -2,8 +2,8 @@
 # Set-up, build and run in one step, on Debian 12 or newer.
 #   ./build.sh run    install what is missing, build, start varnel
 #   ./build.sh test   install what is missing, build, run every test: a normal
-#                     build, an AddressSanitizer/UBSan build, the Windows core
-#                     under Wine and a short fuzz run
+#                     build, an AddressSanitizer/UBSan build, the start-up
+#                     budget, the Windows core under Wine and a short fuzz run
 # Both are safe to repeat, in either order, and quick when nothing changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -28,7 +28,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-
     nlohmann-json3-dev)
 if [ "$mode" = test ]; then
     packages+=(clang-format desktop-file-utils appstream clang libclang-rt-dev locales poppler-utils lintian
-        dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 weston)
+        dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 weston valgrind xvfb xauth libx11-dev libxdamage-dev)
 fi
 tools/install_packages.sh "${packages[@]}"
 
@@ -81,6 +81,12 @@ ctest --preset default
 configure asan -DVARNEL_REQUIRE_ALL_TESTS=ON
 cmake --build --preset asan
 ctest --preset asan
+
+# The benchmarks build, and start-up stays within its budget (callgrind,
+# under a private Xvfb).
+configure bench
+cmake --build --preset bench
+ctest --preset bench
 
 # The Windows core under Wine runs beside the fuzz minute; it mostly waits
 # for Wine, the fuzzer keeps one core busy.

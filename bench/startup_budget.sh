@@ -1,0 +1,62 @@
+#!/bin/sh
+# Holds start-up to its budget: varnel against the minimal Qt Widgets
+# window, in one run, under a private Xvfb. Instructions from exec to the
+# first painted frame come from callgrind (the count stops where Qt's
+# widgets first paint and flush their window), the peak resident memory at
+# first paint from startup_probe. Fails when either ratio passes its bound.
+#   startup_budget.sh VARNEL BASELINE PROBE MAX_INSTRUCTION_RATIO MAX_MEMORY_RATIO
+set -u
+varnel=$1
+baseline=$2
+probe=$3
+max_instructions=$4
+max_memory=$5
+
+work=$(mktemp -d)
+chmod 700 "$work"
+trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$work"' EXIT
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+server=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "startup_budget: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+# Instructions to the first painted frame: callgrind dumps its counts when
+# the first paint-and-flush returns; the program is then ended.
+instructions() {
+    out="$work/$(basename "$1").callgrind"
+    valgrind --tool=callgrind --dump-after='QWidgetRepaintManager::paintAndFlush*' \
+        --callgrind-out-file="$out" "$1" >/dev/null 2>"$out.log" &
+    pid=$!
+    for _ in $(seq 1200); do
+        [ -s "$out.1" ] && grep -q '^totals:' "$out.1" && break
+        sleep 0.1
+    done
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    sed -n 's/^totals: *\([0-9]*\).*/\1/p' "$out.1" 2>/dev/null
+}
+a=$(instructions "$varnel")
+b=$(instructions "$baseline")
+if [ -z "$a" ] || [ -z "$b" ]; then
+    echo "startup_budget: no count of instructions to first paint (varnel '$a', baseline '$b')" >&2
+    exit 1
+fi
+
+memory=$("$probe" 5 "$varnel" "$baseline") || { echo "startup_budget: $memory" >&2; exit 1; }
+memory_ratio=$(printf '%s\n' "$memory" | sed -n 's/.*peak memory \([0-9.]*\)$/\1/p')
+
+printf 'instructions to first paint: varnel %s, baseline %s, ratio %s (at most %s)\n' "$a" "$b" \
+    "$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", a / b }')" "$max_instructions"
+printf '%s\n' "$memory" | sed -n '2,4p'
+printf 'peak resident memory at first paint: ratio %s (at most %s)\n' "$memory_ratio" "$max_memory"
+awk -v a="$a" -v b="$b" -v m="$memory_ratio" -v mi="$max_instructions" -v mm="$max_memory" 'BEGIN {
+    failed = 0
+    if (a / b > mi) { print "startup_budget: start-up costs more instructions than its budget"; failed = 1 }
+    if (m == "" || m > mm) { print "startup_budget: start-up takes more memory than its budget"; failed = 1 }
+    exit failed
+}' >&2
