@@ -1,5 +1,7 @@
 #include "sheet/dimension_diagram.h"
 
+#include "sheet/drawing_geometry.h"
+
 #include <QPainter>
 #include <QPolygonF>
 
@@ -12,11 +14,6 @@ const QColor kDrawingBackground(127, 253, 255);
 const QColor kElementOrange(232, 143, 0);
 
 namespace {
-
-QPointF along(QPointF from, QPointF to, double t)
-{
-    return from + (to - from) * t;
-}
 
 QPointF unitNormal(QPointF from, QPointF to)
 {
