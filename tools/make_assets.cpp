@@ -10,6 +10,9 @@
 
 int main(int argc, char **argv)
 {
+    // Painting needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VARNEL_ASSETS_DIR);
     QDir().mkpath(folder);
