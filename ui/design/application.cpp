@@ -28,14 +28,6 @@ void setUpApplication(QApplication &app)
     // their launcher by it (the Wayland app id, and on X11 with the class).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.varnel"));
 
-    // The designs ask for "MS Sans Serif" by name. Where it is missing, take
-    // the nearest in metrics, so that captions wrap and fit as designed:
-    // Liberation Sans and Arimo share Arial's widths.
-    QFont::insertSubstitutions(toQString(kDesignFontFamily),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                                QStringLiteral("DejaVu Sans")});
-
     // Message boxes and anything else without a design of its own speak
     // in the designs' default font too, and no other font need be loaded.
     QApplication::setFont(designFont(fonts::standard));

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QPalette>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -36,6 +37,10 @@ private:
 };
 
 QColor resolveColour(const Colour &colour, const QPalette &systemPalette);
+// The designs' font family, then its metric twins, in the order tried.
+QStringList designFontFamilies();
+// The first of them installed here: the face every design text is shown in.
+QString shownDesignFamily();
 QFont designFont(const FontDesign &font);
 QRect twipsToPixels(int left, int top, int width, int height);
 
