@@ -3,10 +3,10 @@
 #include "app/exit_status.h"
 #include "platform/display_probe.h"
 #include "platform/program_start.h"
-#include "ui/companion/companion_windows.h"
-#include "ui/design/application.h"
-#include "ui/design/error_reporter.h"
-#include "ui/main/main_window.h"
+#include "qt/companion/companion_windows.h"
+#include "qt/design/application.h"
+#include "qt/design/error_reporter.h"
+#include "qt/main/main_window.h"
 #include "varnel/build_info.h"
 
 #include <QApplication>

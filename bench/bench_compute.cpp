@@ -1,9 +1,9 @@
 // What one COMPUTE press costs, against the twelve setText calls that it
 // cannot do without, in the same run; and the core alone per frequency.
 #include "calc/compute_command.h"
-#include "ui/design/application.h"
-#include "ui/design/error_reporter.h"
-#include "ui/main/main_window.h"
+#include "qt/design/application.h"
+#include "qt/design/error_reporter.h"
+#include "qt/main/main_window.h"
 
 #include <QApplication>
 #include <QLineEdit>

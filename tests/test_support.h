@@ -1,11 +1,11 @@
 // Shared pieces of the window tests.
 #pragma once
 
-#include "ui/design/error_reporter.h"
-#include "ui/design/to_qstring.h"
-#include "ui/design/window_builder.h"
+#include "qt/design/error_reporter.h"
+#include "qt/design/to_qstring.h"
+#include "qt/design/window_builder.h"
 
-#include "ui/design/window_design.h"
+#include "designs/window_design.h"
 #include <QFontInfo>
 
 #include <QApplication>

@@ -1,5 +1,5 @@
+#include "qt/design/bitmap_files.h"
 #include "tools/asset_painters.h"
-#include "ui/design/bitmap_files.h"
 #include "varnel/build_info.h"
 
 #include <QFile>

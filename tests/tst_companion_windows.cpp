@@ -1,14 +1,15 @@
 #include "test_support.h"
 
+#include "designs/messages.h"
+#include "designs/notes_window_design.h"
+#include "designs/web_link_window_design.h"
 #include "platform/program_start.h"
-#include "ui/companion/companion_windows.h"
-#include "ui/companion/notes_window.h"
-#include "ui/companion/notes_window_design.h"
-#include "ui/companion/web_link_window.h"
-#include "ui/companion/web_link_window_design.h"
-#include "ui/design/application.h"
-#include "ui/design/picture_box.h"
-#include "ui/main/main_window.h"
+#include "qt/companion/companion_windows.h"
+#include "qt/companion/notes_window.h"
+#include "qt/companion/web_link_window.h"
+#include "qt/design/application.h"
+#include "qt/design/picture_box.h"
+#include "qt/main/main_window.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -370,7 +371,8 @@ void TestCompanions::openerThatFailsIsReportedOnce()
 void TestCompanions::messageTextCanBeCopied()
 {
     MessageBoxReporter reporter;
-    reporter.notify(nullptr, ErrorKind::ProgramFailed, linkFailureDetail("xdg-open", "exited with status 3"));
+    reporter.notify(nullptr, ErrorKind::ProgramFailed,
+                    QString::fromStdString(linkFailureDetail("xdg-open", "exited with status 3")));
     QMessageBox *box = nullptr;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (auto *candidate = qobject_cast<QMessageBox *>(widget))

@@ -1,10 +1,10 @@
 #include "test_support.h"
 #include "texts_written.h"
 
-#include "ui/design/application.h"
-#include "ui/design/picture_box.h"
-#include "ui/main/main_window.h"
-#include "ui/main/main_window_design.h"
+#include "designs/main_window_design.h"
+#include "qt/design/application.h"
+#include "qt/design/picture_box.h"
+#include "qt/main/main_window.h"
 #include "varnel/build_info.h"
 
 #include <QAccessible>

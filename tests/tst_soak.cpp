@@ -5,11 +5,11 @@
 #include "test_support.h"
 
 #include "platform/program_start.h"
-#include "ui/companion/companion_windows.h"
-#include "ui/companion/notes_window.h"
-#include "ui/companion/web_link_window.h"
-#include "ui/design/application.h"
-#include "ui/main/main_window.h"
+#include "qt/companion/companion_windows.h"
+#include "qt/companion/notes_window.h"
+#include "qt/companion/web_link_window.h"
+#include "qt/design/application.h"
+#include "qt/main/main_window.h"
 
 #include <QClipboard>
 #include <QFile>

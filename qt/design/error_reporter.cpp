@@ -1,6 +1,6 @@
-#include "ui/design/error_reporter.h"
+#include "qt/design/error_reporter.h"
 
-#include "ui/design/to_qstring.h"
+#include "qt/design/to_qstring.h"
 
 #include <QApplication>
 #include <QLabel>

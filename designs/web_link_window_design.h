@@ -1,7 +1,7 @@
 // The web link window's stored design.
 #pragma once
 
-#include "ui/design/window_design.h"
+#include "designs/window_design.h"
 #include "varnel/build_info.h"
 
 #include <string_view>

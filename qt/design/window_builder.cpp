@@ -1,9 +1,9 @@
-#include "ui/design/window_builder.h"
+#include "qt/design/window_builder.h"
 
-#include "ui/design/bitmap_files.h"
-#include "ui/design/cursors.h"
-#include "ui/design/picture_box.h"
-#include "ui/design/to_qstring.h"
+#include "qt/design/bitmap_files.h"
+#include "qt/design/cursors.h"
+#include "qt/design/picture_box.h"
+#include "qt/design/to_qstring.h"
 
 #include <QApplication>
 #include <QFontDatabase>

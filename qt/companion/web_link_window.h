@@ -13,14 +13,6 @@ namespace varnel {
 class ErrorReporter;
 class ProgramStarter;
 
-// "start.exe " + WebPageAddress + "/": built from the constant, not from the
-// label's text, which the user cannot change anyway.
-std::string webPageCommandLine();
-
-// The message when the page could not be opened: which opener failed and
-// how, and the address on a line of its own, to be copied.
-QString linkFailureDetail(const std::string &program, const std::string &reason);
-
 class Web : public QWidget
 {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // The main window's stored design.
 #pragma once
 
-#include "ui/design/window_design.h"
+#include "designs/window_design.h"
 
 namespace varnel {
 

@@ -1,26 +1,15 @@
-#include "ui/companion/web_link_window.h"
+#include "qt/companion/web_link_window.h"
 
+#include "designs/messages.h"
+#include "designs/web_link_window_design.h"
 #include "platform/program_start.h"
-#include "ui/companion/web_link_window_design.h"
-#include "ui/design/error_reporter.h"
-#include "ui/design/window_builder.h"
+#include "qt/design/error_reporter.h"
+#include "qt/design/window_builder.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 
 namespace varnel {
-
-std::string webPageCommandLine()
-{
-    return "start.exe " + std::string(WebPageAddress) + "/";
-}
-
-QString linkFailureDetail(const std::string &program, const std::string &reason)
-{
-    return Web::tr("The web page could not be opened: %1 %2.\n\nThe address, to open in a browser by hand:\n%3")
-        .arg(QString::fromStdString(program), QString::fromStdString(reason),
-             QString::fromStdString(std::string(WebPageAddress) + "/"));
-}
 
 Web::Web(ErrorReporter &reporter, ProgramStarter &starter, QWidget *parent)
     : QWidget(parent)
@@ -57,8 +46,9 @@ void Web::onLinkClicked()
     // program goes on.
     const StartResult result = m_starter.start(commandLine, WindowStyle::Hidden);
     if (result.error != ErrorKind::None) {
-        m_reporter.report(this, result.error,
-                          linkFailureDetail(result.program, "could not be started (" + result.detail + ")"));
+        m_reporter.report(
+            this, result.error,
+            QString::fromStdString(linkFailureDetail(result.program, "could not be started (" + result.detail + ")")));
         return;
     }
     emit openerStarted();

@@ -2,7 +2,7 @@
 // else; Qt's high-DPI scaling takes the pixels on to larger screens.
 #pragma once
 
-#include "ui/design/window_design.h"
+#include "designs/window_design.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "ui/main/main_window_design.h"
+#include "designs/main_window_design.h"
 
 namespace varnel {
 

@@ -1,9 +1,9 @@
-#include "ui/design/application.h"
+#include "qt/design/application.h"
 
-#include "ui/design/bitmap_files.h"
-#include "ui/design/to_qstring.h"
-#include "ui/design/window_builder.h"
-#include "ui/design/window_design.h"
+#include "designs/window_design.h"
+#include "qt/design/bitmap_files.h"
+#include "qt/design/to_qstring.h"
+#include "qt/design/window_builder.h"
 #include "varnel/build_info.h"
 
 #include <QApplication>

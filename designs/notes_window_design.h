@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calc/construction_notes.h"
-#include "ui/design/window_design.h"
+#include "designs/window_design.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
-#include "ui/companion/notes_window.h"
+#include "qt/companion/notes_window.h"
 
-#include "ui/companion/notes_window_design.h"
-#include "ui/design/window_builder.h"
+#include "designs/notes_window_design.h"
+#include "qt/design/window_builder.h"
 
 namespace varnel {
 

@@ -1,4 +1,4 @@
-#include "ui/companion/notes_window_design.h"
+#include "designs/notes_window_design.h"
 
 namespace varnel {
 

@@ -1,6 +1,6 @@
-#include "ui/design/cursors.h"
+#include "qt/design/cursors.h"
 
-#include "ui/design/bitmap_files.h"
+#include "qt/design/bitmap_files.h"
 
 #include <QPixmap>
 

@@ -1,9 +1,10 @@
-#include "ui/companion/companion_windows.h"
+#include "qt/companion/companion_windows.h"
 
+#include "designs/messages.h"
 #include "platform/program_start.h"
-#include "ui/companion/notes_window.h"
-#include "ui/companion/web_link_window.h"
-#include "ui/design/error_reporter.h"
+#include "qt/companion/notes_window.h"
+#include "qt/companion/web_link_window.h"
+#include "qt/design/error_reporter.h"
 
 namespace varnel {
 
@@ -72,7 +73,8 @@ void CompanionWindows::watchStartedPrograms()
 void CompanionWindows::collectEndedPrograms()
 {
     for (const FailedProgram &failed : m_starter.collectFailures())
-        m_reporter.notify(m_webLink, ErrorKind::ProgramFailed, linkFailureDetail(failed.program, failed.reason));
+        m_reporter.notify(m_webLink, ErrorKind::ProgramFailed,
+                          QString::fromStdString(linkFailureDetail(failed.program, failed.reason)));
     if (!m_starter.anyRunning())
         m_watch.stop();
 }

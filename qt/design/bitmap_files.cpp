@@ -1,4 +1,4 @@
-#include "ui/design/bitmap_files.h"
+#include "qt/design/bitmap_files.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "ui/design/picture_box.h"
+#include "qt/design/picture_box.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,11 +1,12 @@
-#include "ui/main/main_window.h"
+#include "qt/main/main_window.h"
 
+#include "designs/main_window_design.h"
+#include "designs/messages.h"
 #include "platform/locale_numbers.h"
-#include "ui/design/error_reporter.h"
-#include "ui/design/picture_box.h"
-#include "ui/design/to_qstring.h"
-#include "ui/design/window_builder.h"
-#include "ui/main/main_window_design.h"
+#include "qt/design/error_reporter.h"
+#include "qt/design/picture_box.h"
+#include "qt/design/to_qstring.h"
+#include "qt/design/window_builder.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,48 +34,12 @@ private:
     const Form1Controls &m_controls;
 };
 
-// The quoted input in a message, shortened, with what cannot be seen made
-// visible: a pasted page must not make a message box taller than the
-// screen, and a stray tab or no-break space must not hide in it.
-QString quoted(const QString &input)
-{
-    constexpr qsizetype kMaxShown = 40;
-    QString shown;
-    for (const QChar c : input.left(kMaxShown)) {
-        if (c.unicode() < 0x20)
-            shown += QChar(0x2400 + c.unicode()); // the control pictures: ␉ ␊ ␍
-        else if (c.unicode() == 0x7f)
-            shown += QChar(0x2421);
-        else if (c.unicode() == 0xa0)
-            shown += QChar(0x237d); // ⍽, the no-break space's picture
-        else
-            shown += c;
-    }
-    if (input.size() > kMaxShown)
-        shown += QChar(0x2026);
-    return QChar(0x201C) + shown + QChar(0x201D);
-}
-
 } // namespace
 
 QString computeErrorDetail(ErrorKind kind, const QString &input, const QString &decimalSeparator)
 {
-    // A dot is always understood; the locale's own separator is shown too
-    // where it is a comma. Other separators may be missing from the font.
-    QString example = QStringLiteral("137.5");
-    if (decimalSeparator == QLatin1String(","))
-        example = QStringLiteral("137,5 or 137.5");
-    switch (kind) {
-    case ErrorKind::TypeMismatch:
-        return Form1::tr("The frequency %1 is not a number. Type the frequency in MHz, for example %2.")
-            .arg(quoted(input), example);
-    case ErrorKind::Overflow:
-        return Form1::tr("The frequency %1 is too large or too small to compute.").arg(quoted(input));
-    case ErrorKind::DivisionByZero:
-        return Form1::tr("The frequency %1 is zero. Type a frequency in MHz other than zero.").arg(quoted(input));
-    default:
-        return Form1::tr("The frequency %1 could not be computed.").arg(quoted(input));
-    }
+    return QString::fromStdString(
+        varnel::computeErrorDetail(kind, input.toStdString(), decimalSeparator.toStdString()));
 }
 
 Form1::Form1(ErrorReporter &reporter, QWidget *parent)

@@ -1,4 +1,4 @@
-#include "ui/companion/web_link_window_design.h"
+#include "designs/web_link_window_design.h"
 
 namespace varnel {
 
