@@ -1,5 +1,7 @@
 #include "designs/main_window_design.h"
 
+#include "calc/compute_command.h"
+
 namespace varnel {
 
 namespace {
@@ -74,5 +76,20 @@ const WindowDesign kForm1Design {
     .defaultPosition = true,
     .controls = kControls,
 };
+
+std::string form1AccessibleName(std::string_view control)
+{
+    if (control == "Text3")
+        return "Input frequency in MHz";
+    for (const ResultFieldInfo &field : kResultFields) {
+        if (field.name != control)
+            continue;
+        for (const QuantityInfo &quantity : kQuantities) {
+            if (quantity.quantity == field.quantity)
+                return std::string(quantity.caption) + ", " + std::string(unitName(field.unit));
+        }
+    }
+    return {};
+}
 
 } // namespace varnel

@@ -54,7 +54,7 @@ Form1::Form1(ErrorReporter &reporter, QWidget *parent)
     m_controls.command3 = built.get<QPushButton>("Command3");
     for (const ResultFieldInfo &field : kResultFields)
         m_controls.results[static_cast<std::size_t>(field.field)] = built.get<QLineEdit>(field.name);
-    nameForScreenReaders();
+    nameForScreenReaders(built);
 
     connect(m_controls.command1, &QPushButton::clicked, this, &Form1::onComputeClicked);
     connect(m_controls.command2, &QPushButton::clicked, this, &Form1::notesRequested);
@@ -63,17 +63,11 @@ Form1::Form1(ErrorReporter &reporter, QWidget *parent)
 
 // A screen reader meets the fields one by one, away from their captions:
 // each says its row and its column ("The vertical element height is, MM").
-void Form1::nameForScreenReaders()
+void Form1::nameForScreenReaders(const BuiltControls &built)
 {
-    m_controls.text3->setAccessibleName(tr("Input frequency in MHz"));
-    for (const ResultFieldInfo &field : kResultFields) {
-        for (const QuantityInfo &quantity : kQuantities) {
-            if (quantity.quantity == field.quantity) {
-                m_controls.result(field.field)
-                    ->setAccessibleName(toQString(quantity.caption) + QLatin1String(", ")
-                                        + toQString(unitName(field.unit)));
-            }
-        }
+    for (const ControlDesign &control : kForm1Design.controls) {
+        if (const std::string name = form1AccessibleName(control.name); !name.empty())
+            built.widget(control.name)->setAccessibleName(QString::fromStdString(name));
     }
 }
 

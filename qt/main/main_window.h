@@ -7,6 +7,7 @@
 
 #include "calc/antenna_calculator.h"
 #include "calc/compute_command.h"
+#include "qt/design/window_builder.h"
 
 #include <QWidget>
 
@@ -49,7 +50,7 @@ protected:
 
 private:
     void onComputeClicked();
-    void nameForScreenReaders();
+    void nameForScreenReaders(const BuiltControls &built);
 
     ErrorReporter &m_reporter;
     Form1Controls m_controls;
