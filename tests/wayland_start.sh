@@ -24,13 +24,14 @@ env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=var
 status=$?
 failed=0
 [ "$status" -eq 124 ] || { echo "varnel ended with status $status" >&2; failed=1; }
-# WAYLAND_DEBUG's own lines begin with a time in brackets; any other line
+# WAYLAND_DEBUG's own lines begin with a time in brackets (objects are
+# named xdg_toplevel@14, or xdg_toplevel#14 from Wayland 1.23); any other line
 # is something varnel or Qt said.
 if grep -v '^\[' "$runtime/trace" >&2; then
     echo "varnel wrote the lines above on standard error" >&2
     failed=1
 fi
-grep -q 'xdg_toplevel@[0-9]*\.set_title("VAR-NEL")' "$runtime/trace" ||
+grep -q 'xdg_toplevel[@#][0-9]*\.set_title("VAR-NEL")' "$runtime/trace" ||
     { echo "no window titled VAR-NEL" >&2; failed=1; }
-grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$runtime/trace" || { echo "nothing was painted" >&2; failed=1; }
+grep -q 'wl_surface[@#][0-9]*\.attach(wl_buffer[@#]' "$runtime/trace" || { echo "nothing was painted" >&2; failed=1; }
 exit "$failed"

@@ -1,0 +1,93 @@
+// A window of the Windows front end, built from its design: the one builder
+// of this toolkit. Every control is a child window at its design rectangle
+// (twips to pixels at the window's DPI), in its font and colours, stacked so
+// that a higher tab index lies on top; Tab moves through the controls in
+// tab-index order. The window's state lives in its object, which the window
+// procedure reaches through GWLP_USERDATA.
+#pragma once
+
+#include "designs/window_design.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace varnel::win32 {
+
+// Pixels of a length in twips at `dpi` dots per inch: 15 twips a pixel at 96.
+int twipsToPixels(int twips, UINT dpi);
+
+// A control's rectangle in its parent's client area, as the design places
+// it (before a picture box sizes itself to its image).
+RECT designRect(const ControlDesign &control, UINT dpi);
+
+// The control's id, for WM_COMMAND: above IDOK and IDCANCEL, so that a
+// dialog key never reads as a control.
+constexpr int controlId(std::size_t index)
+{
+    return 100 + static_cast<int>(index);
+}
+
+// The COLORREF of a design colour: RGB as given, the named system colours
+// through GetSysColor.
+COLORREF colourRef(const Colour &colour);
+
+class DesignWindow
+{
+public:
+    DesignWindow(const WindowDesign &design, UINT dpi);
+    virtual ~DesignWindow();
+    DesignWindow(const DesignWindow &) = delete;
+    DesignWindow &operator=(const DesignWindow &) = delete;
+
+    HWND hwnd() const { return m_hwnd; }
+    const WindowDesign &design() const { return m_design; }
+    UINT dpi() const { return m_dpi; }
+    // The child window of the design row named `name`; a misspelt name is a
+    // programming error and ends the program.
+    HWND control(std::string_view name) const;
+    // The design row of a child window, or null.
+    const ControlDesign *designOf(HWND control) const;
+
+    // Shown, restored if minimised, and brought to the front.
+    void show(int command = SW_SHOWNORMAL);
+
+    // Lays the controls out and makes the fonts anew for `dpi`.
+    void applyDpi(UINT dpi);
+
+    // Called once the window is gone (closed by the user or destroyed);
+    // the object may be deleted from here.
+    std::function<void()> onDestroyed;
+
+    // The design's keyboard rules, for the message loop: Tab and Shift+Tab
+    // move through the controls in tab-index order, Enter on a focused
+    // button presses it, Enter in a one-line text box does nothing. True
+    // when the message was one of them and is handled.
+    static bool translateDesignKeys(const MSG &message);
+
+protected:
+    virtual bool onCommand(int id, int code, HWND control);
+    virtual bool onSetCursor(HWND over);
+    // The index of a control in the design, or -1.
+    int indexOf(HWND control) const;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void build();
+    HFONT fontFor(const FontDesign &font);
+    LRESULT controlColours(HDC dc, HWND control);
+    void moveFocus(HWND from, bool backwards);
+
+    const WindowDesign &m_design;
+    UINT m_dpi;
+    HWND m_hwnd = nullptr;
+    std::vector<HWND> m_controls; // in design order
+    std::vector<std::pair<FontDesign, HFONT>> m_fonts;
+    std::vector<std::pair<COLORREF, HBRUSH>> m_brushes;
+    std::vector<HBITMAP> m_bitmaps;
+};
+
+} // namespace varnel::win32
