@@ -284,6 +284,27 @@ void DesignWindow::applyDpi(UINT dpi)
             SendMessageW(m_controls[i], EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&format));
         }
     }
+    // The client area at its design size; the frame is whatever the system
+    // draws around it at this window's DPI.
+    RECT window;
+    RECT client;
+    GetWindowRect(m_hwnd, &window);
+    GetClientRect(m_hwnd, &client);
+    const int frameWidth = (window.right - window.left) - client.right;
+    const int frameHeight = (window.bottom - window.top) - client.bottom;
+    POINT origin {0, 0};
+    ClientToScreen(m_hwnd, &origin);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    int x = window.left;
+    int y = window.top;
+    if (!m_design.defaultPosition) {
+        x = twipsToPixels(m_design.left, dpi) - (origin.x - window.left);
+        y = twipsToPixels(m_design.top, dpi) - (origin.y - window.top);
+    } else {
+        flags |= SWP_NOMOVE;
+    }
+    SetWindowPos(m_hwnd, nullptr, x, y, twipsToPixels(m_design.clientWidth, dpi) + frameWidth,
+                 twipsToPixels(m_design.clientHeight, dpi) + frameHeight, flags);
     InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 

@@ -1,0 +1,283 @@
+// The Windows front end's windows, driven through their messages as a user's
+// keys and clicks reach them: WM_SETTEXT into the input, BM_CLICK on a
+// button, WM_GETTEXT back; run under Wine. The expected texts are the same
+// table the core's and the Qt window's tests read.
+#include "calc/compute_command.h"
+#include "designs/main_window_design.h"
+#include "designs/messages.h"
+#include "designs/notes_window_design.h"
+#include "designs/web_link_window_design.h"
+#include "texts_written.h"
+#include "win32/text.h"
+#include "win32/windows.h"
+
+#include <doctest.h>
+
+#include <string>
+#include <vector>
+
+using namespace varnel;
+using namespace varnel::win32;
+using namespace varnel::testing;
+
+namespace {
+
+struct Report
+{
+    ErrorKind kind;
+    std::string detail;
+};
+
+struct RecordingReporter final : ErrorReporter
+{
+    std::vector<Report> reports;
+    void report(HWND, ErrorKind kind, const std::string &detail) override { reports.push_back({kind, detail}); }
+};
+
+struct RecordingStarter final : ProgramStarter
+{
+    std::vector<std::pair<std::string, WindowStyle>> calls;
+    bool fail = false;
+    StartResult start(std::string_view commandLine, WindowStyle style) override
+    {
+        calls.emplace_back(std::string(commandLine), style);
+        if (fail)
+            return {ErrorKind::CannotStartProgram, 0, "start.exe", "The system cannot find the file (error 2)"};
+        return {ErrorKind::None, 42, "start.exe", {}};
+    }
+};
+
+std::string text(HWND control)
+{
+    const auto length = static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0));
+    std::wstring buffer(length + 1, L'\0');
+    SendMessageW(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.resize(length);
+    return narrow(buffer);
+}
+
+void setText(HWND control, const std::string &value)
+{
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(widen(value).c_str()));
+}
+
+// The twelve result fields, blank separated, in the command's write order.
+std::string results(const MainWindow &window)
+{
+    std::string all;
+    for (const ResultFieldInfo &field : kResultFields)
+        all += (all.empty() ? "" : " ") + text(window.control(field.name));
+    return all;
+}
+
+void pumpMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!DesignWindow::translateDesignKeys(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+// A key as the message loop meets it, sent to the focused control.
+void press(WPARAM key)
+{
+    const MSG down {GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+    if (!DesignWindow::translateDesignKeys(down))
+        SendMessageW(down.hwnd, WM_KEYDOWN, key, 0);
+    if (key == VK_RETURN) {
+        const MSG character {GetFocus(), WM_CHAR, L'\r', 0, 0, {}};
+        if (!DesignWindow::translateDesignKeys(character))
+            SendMessageW(character.hwnd, WM_CHAR, L'\r', 0);
+    }
+}
+
+struct Fixture
+{
+    RecordingReporter reporter;
+    RecordingStarter starter;
+    CompanionWindows companions {reporter, starter, 96};
+};
+
+} // namespace
+
+TEST_CASE("COMPUTE writes the texts of the shared table")
+{
+    for (const TextsWrittenRow &row : kTextsWritten) {
+        INFO(std::string(row.tag));
+        Fixture f;
+        MainWindow form1(f.reporter, f.companions, row.separator, 96);
+        form1.show(SW_SHOWNOACTIVATE);
+        setText(form1.control("Text3"), row.input);
+        SendMessageW(form1.control("Command1"), BM_CLICK, 0, 0);
+        CHECK(results(form1) == row.texts);
+        CHECK(f.reporter.reports.empty());
+    }
+}
+
+TEST_CASE("a failure is told and writes nothing")
+{
+    const struct
+    {
+        const char *input;
+        const char *separator;
+        ErrorKind kind;
+    } rows[] = {
+        {"abc", ".", ErrorKind::TypeMismatch},     {"", ".", ErrorKind::TypeMismatch},
+        {"0", ".", ErrorKind::DivisionByZero},     {"1e39", ".", ErrorKind::Overflow},
+        {"1.000,5", ",", ErrorKind::TypeMismatch},
+    };
+    for (const auto &row : rows) {
+        INFO(std::string(row.input));
+        Fixture f;
+        MainWindow form1(f.reporter, f.companions, row.separator, 96);
+        form1.show(SW_SHOWNOACTIVATE);
+        SendMessageW(form1.control("Command1"), BM_CLICK, 0, 0); // the design's 137.500 first
+        const std::string before = results(form1);
+        setText(form1.control("Text3"), row.input);
+        SendMessageW(form1.control("Command1"), BM_CLICK, 0, 0);
+        REQUIRE(f.reporter.reports.size() == 1);
+        CHECK(f.reporter.reports[0].kind == row.kind);
+        CHECK(f.reporter.reports[0].detail == computeErrorDetail(row.kind, row.input, row.separator));
+        CHECK(results(form1) == before);
+        CHECK(text(form1.control("Text3")) == row.input);
+    }
+}
+
+// Each control at its design rectangle, converted at the window's DPI
+// independently of the builder: 15 twips a pixel at 96, 10 at 144.
+TEST_CASE("every control where its design puts it, at 96 and 144 DPI")
+{
+    const WindowDesign *designs[] = {&kForm1Design, &kForm2Design, &kWebDesign};
+    for (UINT dpi : {96u, 144u}) {
+        for (const WindowDesign *design : designs) {
+            DesignWindow window(*design, dpi);
+            RECT client;
+            GetClientRect(window.hwnd(), &client);
+            CHECK(client.right == (design->clientWidth * static_cast<int>(dpi) + 720) / 1440);
+            CHECK(client.bottom == (design->clientHeight * static_cast<int>(dpi) + 720) / 1440);
+            CHECK(text(window.hwnd()) == design->title);
+            for (const ControlDesign &row : design->controls) {
+                const std::string where
+                    = std::string(design->name) + "." + std::string(row.name) + " at " + std::to_string(dpi);
+                INFO(where);
+                const HWND control = window.control(row.name);
+                RECT at;
+                GetWindowRect(control, &at);
+                MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT *>(&at), 2);
+                const auto pixels = [dpi](int twips) { return (twips * static_cast<int>(dpi) + 720) / 1440; };
+                CHECK(at.left == pixels(row.left));
+                CHECK(at.top == pixels(row.top));
+                if (!row.autoSize) {
+                    CHECK(at.right - at.left == pixels(row.width));
+                    CHECK(at.bottom - at.top == pixels(row.height));
+                }
+                if (row.kind != ControlKind::PictureBox)
+                    CHECK(text(control) == row.text);
+                CHECK(((GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0) == row.tabStop);
+                if (!row.parent.empty())
+                    CHECK(GetParent(control) == window.control(row.parent));
+            }
+        }
+    }
+}
+
+TEST_CASE("a picture box sized to its image shows it unscaled inside its border")
+{
+    DesignWindow notes(kForm2Design, 144);
+    RECT client;
+    GetClientRect(notes.control("Picture1"), &client);
+    CHECK(client.right == 200); // the dimension diagram, 200 x 174, at any DPI
+    CHECK(client.bottom == 174);
+}
+
+TEST_CASE("stacking follows the tab index")
+{
+    DesignWindow form1(kForm1Design, 96);
+    // The topmost child comes first: the last in tab order.
+    HWND child = GetWindow(form1.hwnd(), GW_CHILD);
+    for (auto row = kForm1Design.controls.rbegin(); row != kForm1Design.controls.rend(); ++row) {
+        if (!row->parent.empty())
+            continue;
+        INFO(std::string(row->name));
+        CHECK(child == form1.control(row->name));
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+}
+
+TEST_CASE("Tab follows the tab index; Enter presses a button, not the input")
+{
+    Fixture f;
+    MainWindow form1(f.reporter, f.companions, ".", 96);
+    form1.show();
+    form1.focusFirst();
+    CHECK(GetFocus() == form1.control("Picture1"));
+    std::vector<std::string_view> expected;
+    for (const ControlDesign &row : kForm1Design.controls) {
+        if (row.tabStop)
+            expected.push_back(row.name);
+    }
+    for (std::size_t step = 1; step <= expected.size(); ++step) {
+        press(VK_TAB);
+        CHECK(form1.designOf(GetFocus())->name == expected[step % expected.size()]);
+    }
+    SetFocus(form1.control("Text3"));
+    press(VK_RETURN);
+    CHECK(text(form1.control("Text10")) == "00.00");
+    SetFocus(form1.control("Command1"));
+    press(VK_RETURN);
+    CHECK(text(form1.control("Text10")) == "237.99");
+}
+
+TEST_CASE("one of each companion window, made afresh after it is closed")
+{
+    Fixture f;
+    MainWindow form1(f.reporter, f.companions, ".", 96);
+    SendMessageW(form1.control("Command2"), BM_CLICK, 0, 0);
+    NotesWindow *notes = f.companions.notes();
+    REQUIRE(notes);
+    const HWND first = notes->hwnd();
+    CHECK(GetWindow(first, GW_OWNER) == nullptr);
+    SendMessageW(form1.control("Command2"), BM_CLICK, 0, 0);
+    CHECK(f.companions.notes()->hwnd() == first);
+    // Closed by the user: gone, and the next click loads it anew.
+    SendMessageW(first, WM_CLOSE, 0, 0);
+    pumpMessages();
+    CHECK(f.companions.notes() == nullptr);
+    CHECK(!IsWindow(first));
+    CHECK(IsWindow(form1.hwnd()));
+    SendMessageW(form1.control("Command2"), BM_CLICK, 0, 0);
+    REQUIRE(f.companions.notes());
+    CHECK(IsWindow(f.companions.notes()->hwnd()));
+
+    SendMessageW(form1.control("Command3"), BM_CLICK, 0, 0);
+    REQUIRE(f.companions.webLink());
+    // The main window closed leaves the others open.
+    SendMessageW(form1.hwnd(), WM_CLOSE, 0, 0);
+    pumpMessages();
+    CHECK(IsWindow(f.companions.notes()->hwnd()));
+    CHECK(IsWindow(f.companions.webLink()->hwnd()));
+}
+
+TEST_CASE("the link hands one command line to program start, hidden")
+{
+    for (bool fails : {false, true}) {
+        INFO(fails);
+        Fixture f;
+        f.starter.fail = fails;
+        WebLinkWindow web(f.reporter, f.starter, 96);
+        const HWND link = web.control("lblWebPage");
+        const int id = GetDlgCtrlID(link);
+        SendMessageW(web.hwnd(), WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), reinterpret_cast<LPARAM>(link));
+        REQUIRE(f.starter.calls.size() == 1);
+        CHECK(f.starter.calls[0].first == "start.exe " + std::string(WebPageAddress) + "/");
+        CHECK(f.starter.calls[0].second == WindowStyle::Hidden);
+        CHECK(f.reporter.reports.size() == (fails ? 1u : 0u));
+        if (fails) {
+            CHECK(f.reporter.reports[0].kind == ErrorKind::CannotStartProgram);
+            CHECK(f.reporter.reports[0].detail.find("\n" + std::string(WebPageAddress) + "/") != std::string::npos);
+        }
+    }
+}
