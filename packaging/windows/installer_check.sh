@@ -1,0 +1,46 @@
+#!/bin/sh
+# The Windows installer as a user's silent install runs it, under Wine: the
+# files, the Start-menu entry and the installed-programs entry are there,
+# the installed varnel-calc.exe gives the Linux build's numbers, and the
+# uninstaller leaves no file and no registry entry behind.
+#   installer_check.sh WINE INSTALLER HOST_VARNEL_CALC VERSION
+set -u
+wine=$1
+installer=$2
+host_calc=$3
+version=$4
+drive="$WINEPREFIX/drive_c"
+folder="$drive/Program Files/varnel"
+menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/varnel"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\varnel'
+failed=0
+fail() {
+    echo "installer_check: $*" >&2
+    failed=1
+}
+
+"$wine" "$installer" /S || fail "the installer exited with status $?"
+for file in varnel.exe varnel-calc.exe uninstall.exe; do
+    [ -f "$folder/$file" ] || fail "$file was not installed"
+done
+[ -f "$menu/varnel.lnk" ] || fail "no Start-menu entry"
+entry=$("$wine" reg query "$key" 2>/dev/null | tr -d '\r')
+for value in "DisplayName    REG_SZ    varnel" "DisplayVersion    REG_SZ    $version" \
+    "Publisher    REG_SZ    varnel maintainers" "UninstallString    REG_SZ    \"C:\\Program Files\\varnel\\uninstall.exe\""; do
+    printf '%s\n' "$entry" | grep -qF "$value" || fail "the installed-programs entry lacks: $value"
+done
+
+installed=$("$wine" "$folder/varnel-calc.exe" --tsv 137.5 14.2 435 2>/dev/null | tr -d '\r')
+expected=$("$host_calc" --tsv 137.5 14.2 435 2>/dev/null)
+[ "$installed" = "$expected" ] || fail "the installed varnel-calc.exe says '$installed', not '$expected'"
+
+# The uninstaller runs from a copy of itself and returns at once; wait for it.
+"$wine" "$folder/uninstall.exe" /S || fail "the uninstaller exited with status $?"
+for _ in $(seq 100); do
+    [ -e "$folder" ] || break
+    sleep 0.2
+done
+[ ! -e "$folder" ] || fail "left behind: $(ls "$folder")"
+[ ! -e "$menu" ] || fail "the Start-menu entry was left behind"
+"$wine" reg query "$key" >/dev/null 2>&1 && fail "the installed-programs entry was left behind"
+exit "$failed"
