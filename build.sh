@@ -28,7 +28,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-
     nlohmann-json3-dev)
 if [ "$mode" = test ]; then
     packages+=(clang-format desktop-file-utils appstream clang libclang-rt-dev locales poppler-utils lintian
-        dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 weston valgrind xvfb xauth libx11-dev libxdamage-dev)
+        dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 weston valgrind xvfb xauth libx11-dev libxdamage-dev nsis xdotool x11-apps)
 fi
 tools/install_packages.sh "${packages[@]}"
 
