@@ -36,7 +36,7 @@ CommandLine parseCommandLine(const std::vector<std::string> &args, std::span<con
         std::string_view name = arg;
         std::string attached;
         bool hasAttached = false;
-        const OptionSpec *spec = nullptr;
+        const OptionSpec *found = nullptr;
         if (arg.starts_with("--")) {
             if (const auto equals = arg.find('='); equals != std::string::npos) {
                 name = std::string_view(arg).substr(0, equals);
@@ -45,16 +45,16 @@ CommandLine parseCommandLine(const std::vector<std::string> &args, std::span<con
             }
             for (const OptionSpec &option : options) {
                 if (option.name == name)
-                    spec = &option;
+                    found = &option;
             }
         } else {
             name = std::string_view(arg).substr(0, 2);
             for (const OptionSpec &option : options) {
                 if (option.shortName == arg[1])
-                    spec = &option;
+                    found = &option;
             }
-            if (spec && arg.size() > 2) {
-                if (spec->valueName.empty()) {
+            if (found && arg.size() > 2) {
+                if (found->valueName.empty()) {
                     line.error = "unknown option '" + arg + "'";
                     return line;
                 }
@@ -62,20 +62,20 @@ CommandLine parseCommandLine(const std::vector<std::string> &args, std::span<con
                 hasAttached = true;
             }
         }
-        if (!spec) {
+        if (!found) {
             line.error = "unknown option '" + std::string(name) + "'";
             return line;
         }
-        if (spec->valueName.empty()) {
+        if (found->valueName.empty()) {
             if (hasAttached) {
-                line.error = std::string(spec->name) + " takes no value";
+                line.error = std::string(found->name) + " takes no value";
                 return line;
             }
-            line.items.push_back({spec, {}});
+            line.items.push_back({found, {}});
         } else if (hasAttached) {
-            line.items.push_back({spec, attached});
+            line.items.push_back({found, attached});
         } else if (i + 1 < args.size()) {
-            line.items.push_back({spec, args[++i]});
+            line.items.push_back({found, args[++i]});
         } else {
             line.error = std::string(name) + " needs a value";
             return line;
