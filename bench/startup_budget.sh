@@ -15,14 +15,9 @@ max_memory=$5
 work=$(mktemp -d)
 chmod 700 "$work"
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "startup_budget: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8
+. "$(dirname "$0")/../tools/private_xvfb.sh"
+start_private_xvfb "$work" || exit 1
+export XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 # The same fonts on every machine: what every machine's fontconfig reads at

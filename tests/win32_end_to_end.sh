@@ -12,13 +12,8 @@ out=$4
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'kill "$program" "$server" 2>/dev/null; wait "$program" "$server" 2>/dev/null; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$work/display")"
+. "$(dirname "$0")/../tools/private_xvfb.sh"
+start_private_xvfb "$work" || exit 1
 
 # Wine's own desktop draws the windows' frames and gives them the focus, as
 # a Windows desktop does; its screen is the X server's, from 0,0. Every Wine

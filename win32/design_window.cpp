@@ -63,27 +63,28 @@ LRESULT CALLBACK pictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+void registerClass(const wchar_t *name, WNDPROC procedure, HICON icon = nullptr, HICON smallIcon = nullptr)
+{
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance();
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = name;
+    windowClass.hIcon = icon;
+    windowClass.hIconSm = smallIcon;
+    RegisterClassExW(&windowClass);
+}
+
 void registerClasses(WNDPROC windowProc)
 {
     static const bool registered = [windowProc] {
-        WNDCLASSEXW window {};
-        window.cbSize = sizeof window;
-        window.lpfnWndProc = windowProc;
-        window.hInstance = instance();
-        window.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        window.lpszClassName = kWindowClass;
         // The application icon of the resource, in the title bar and the
         // task bar; a test program has none and gets the default.
-        window.hIcon = static_cast<HICON>(LoadImageW(instance(), L"IDI_ICON1", IMAGE_ICON, 32, 32, 0));
-        window.hIconSm = static_cast<HICON>(LoadImageW(instance(), L"IDI_ICON1", IMAGE_ICON, 16, 16, 0));
-        RegisterClassExW(&window);
-        WNDCLASSEXW picture {};
-        picture.cbSize = sizeof picture;
-        picture.lpfnWndProc = pictureProc;
-        picture.hInstance = instance();
-        picture.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        picture.lpszClassName = kPictureClass;
-        RegisterClassExW(&picture);
+        registerClass(kWindowClass, windowProc,
+                      static_cast<HICON>(LoadImageW(instance(), L"IDI_ICON1", IMAGE_ICON, 32, 32, 0)),
+                      static_cast<HICON>(LoadImageW(instance(), L"IDI_ICON1", IMAGE_ICON, 16, 16, 0)));
+        registerClass(kPictureClass, pictureProc);
         return true;
     }();
     (void)registered;

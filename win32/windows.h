@@ -24,7 +24,6 @@ public:
     // The first control that Tab visits gets the focus, as the design has
     // it: the photograph, one Tab before the input.
     void focusFirst();
-    const Module1 &state() const { return m_state; }
 
 protected:
     bool onCommand(int id, int code, HWND control) override;
