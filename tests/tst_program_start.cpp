@@ -44,13 +44,23 @@ struct ScratchDir
     }
 };
 
-// What a started stand-in wrote, once it has written it.
+// What a started stand-in wrote, once it has written it. The record is
+// renamed into place, but on Windows the renaming handle can still hold it
+// for a moment after it appears (a sharing violation, read as nothing), so
+// reading is retried too, not only waiting for the name.
 std::string awaitRecord(const fs::path &record)
 {
-    for (int i = 0; i < 500 && !fs::exists(record); ++i)
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    for (;;) {
+        if (std::ifstream in {record, std::ios::binary}) {
+            std::string text {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            if (!text.empty() || std::chrono::steady_clock::now() >= deadline)
+                return text;
+        } else if (std::chrono::steady_clock::now() >= deadline) {
+            return {};
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::ifstream in(record, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
 }
 
 } // namespace
