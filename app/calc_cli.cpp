@@ -1,6 +1,7 @@
 #include "app/calc_cli.h"
 
 #include "app/calc_options.h"
+#include "calc/antenna_build.h"
 #include "calc/design_range.h"
 #include "numbers/blanks.h"
 #include "numbers/number_text.h"
@@ -32,7 +33,10 @@ separator, CSV and JSON always a dot. A negative frequency such as -137.5 is
 a frequency, not an option; use -- to end the options before any other text
 that starts with '-'. Frequencies above the 250 MHz the design is made for,
 or negative, compute as the window does; one warning at the end says how
-many there were, and CSV and JSON flag each (outside_design).
+many there were, and CSV and JSON flag each (outside_design). Where the
+feed gap is narrower than the tubing, or the rest of the feed side beside
+it shorter than the tube is wide (from about 585 MHz), another warning says
+so, once.
 
 )";
 
@@ -102,6 +106,7 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
     Module1 state;
     bool anyFailed = false;
     OutsideDesignTally outside;
+    BuildProblemTally unbuildable;
 
     const auto computeOne = [&](std::string_view input) {
         const ComputeTexts result = computeTexts(state, input, decimalSeparator);
@@ -113,6 +118,7 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
             return;
         }
         outside.add(state.Frequency, decimalSeparator);
+        unbuildable.add(state, decimalSeparator);
         formatter->row(out, {input, result, state});
     };
 
@@ -141,6 +147,8 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
     }
     formatter->end(out);
     if (const std::string warning = outside.warning(); !warning.empty())
+        err << "varnel-calc: warning: " + warning + "\n";
+    if (const std::string warning = unbuildable.warning(); !warning.empty())
         err << "varnel-calc: warning: " + warning + "\n";
     if (!written())
         return kExitWriteFailed;

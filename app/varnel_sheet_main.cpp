@@ -3,14 +3,16 @@
 #include "app/command_line.h"
 #include "app/exit_status.h"
 #include "platform/locale_numbers.h"
-#include "sheet/build_sheet.h"
+#include "sheet/sheet_file.h"
 #include "varnel/build_info.h"
 
-#include <QDateTime>
+#include <QDate>
 #include <QGuiApplication>
+#include <QHashSeed>
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -27,13 +29,17 @@ constexpr std::array<varnel::OptionSpec, 4> kOptions {{
 std::string usage()
 {
     std::string text = "Usage: varnel-sheet [OPTION]... FREQ -o FILE\n\n"
-                       "Writes a one-page build sheet for the antenna at FREQ MHz: the dimension\n"
-                       "diagram with its lengths, the cut list in mm, inch and sixteenths, the\n"
-                       "tubing, both capacitors with their nearest E12 parts, and the construction\n"
-                       "notes. The file's suffix chooses PDF, SVG or PNG; it is written whole or\n"
-                       "not at all. A sheet is drawn for 0.1 to 10000 MHz; above the 250 MHz the\n"
-                       "design is made for it carries a warning. A negative FREQ is a frequency,\n"
-                       "not an option (it has no sheet); -- ends the options.\n\n";
+                       "Writes a build sheet for the antenna at FREQ MHz: how the lengths make one\n"
+                       "square loop and two verticals, a plan and a side view to scale, the\n"
+                       "capacitors' wiring, the cut list in mm, inch and sixteenths, the tubing,\n"
+                       "both capacitors with their nearest E12 parts, and the construction notes;\n"
+                       "in a PDF, where the loop fits the paper, a full-size template follows.\n"
+                       "The file's suffix chooses PDF, SVG or PNG; it is written whole or not at\n"
+                       "all. A sheet is drawn for 0.1 to 10000 MHz; above the 250 MHz the design\n"
+                       "is made for, or where the lengths cannot be built from the tubing, it\n"
+                       "carries a warning. A negative FREQ is a frequency, not an option (it has\n"
+                       "no sheet); -- ends the options. SOURCE_DATE_EPOCH, when set, fixes the\n"
+                       "date, so that the same FREQ always gives the same bytes.\n\n";
     return text + varnel::optionsHelp(kOptions, 20) + "\n" + varnel::exitStatusHelp();
 }
 
@@ -61,6 +67,11 @@ int printed(const std::string &text)
 {
     std::fputs(text.c_str(), stdout);
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? varnel::kExitOk : varnel::kExitWriteFailed;
+}
+
+void warn(const std::string &warning)
+{
+    std::fprintf(stderr, "varnel-sheet: warning: %s\n", warning.c_str());
 }
 
 } // namespace
@@ -94,7 +105,9 @@ int main(int argc, char **argv)
         return usageError("give one frequency in MHz");
     if (output.empty())
         return usageError("give the file to write with -o FILE (.pdf, .svg or .png)");
-    const QString path = QString::fromLocal8Bit(output);
+    // The name's bytes as given: a file name need not be in the locale's
+    // encoding, nor in any.
+    const std::string &path = output;
     if (!varnel::sheetFormatFor(path))
         return usageError(output + ": the file's suffix must be .pdf, .svg or .png");
     std::optional<varnel::Paper> paper;
@@ -108,6 +121,18 @@ int main(int argc, char **argv)
             return usageError("--page takes a4 or letter, not '" + page + "'");
     }
 
+    std::optional<long long> epoch;
+    if (const char *value = std::getenv("SOURCE_DATE_EPOCH"); value && *value) {
+        epoch = varnel::sourceDateEpoch(value);
+        if (!epoch)
+            return usageError(std::string("SOURCE_DATE_EPOCH must be whole seconds since 1970 up to the year 9999, "
+                                          "not '")
+                              + varnel::escapedInput(value) + "'");
+    }
+
+    // The same sheet, the same bytes: Qt orders the fonts in a PDF by a
+    // hash that is otherwise seeded afresh in every run.
+    QHashSeed::setDeterministicGlobalSeed();
     // Fonts and painting, no window: the offscreen platform serves anywhere.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -122,18 +147,15 @@ int main(int argc, char **argv)
             .append(varnel::errorName(data.texts.error));
         return fail(varnel::kExitCannotCompute, message);
     }
-    if (const QString refusal = varnel::sheetRefusal(data); !refusal.isEmpty())
-        return fail(varnel::kExitCannotCompute, refusal.toStdString());
+    if (const std::string refusal = varnel::sheetRefusal(data); !refusal.empty())
+        return fail(varnel::kExitCannotCompute, refusal);
     data.page = paper ? *paper : varnel::paperForLocale();
-    // A reproducible build of the sheet can fix its date.
-    bool fixed = false;
-    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&fixed);
-    data.date = fixed ? QDateTime::fromSecsSinceEpoch(epoch).toUTC().date() : QDate::currentDate();
-    data.version = QStringLiteral(VARNEL_VERSION);
+    data.date = epoch ? varnel::isoDate(*epoch) : QDate::currentDate().toString(Qt::ISODate).toStdString();
+    data.version = VARNEL_VERSION;
 
-    if (const QString error = varnel::writeSheet(path, data); !error.isEmpty())
-        return fail(varnel::kExitWriteFailed, error.toStdString());
-    if (const QString warning = varnel::sheetWarning(data); !warning.isEmpty())
-        std::fprintf(stderr, "varnel-sheet: warning: %s\n", qPrintable(warning));
+    if (const std::string error = varnel::writeSheet(path, data, epoch); !error.empty())
+        return fail(varnel::kExitWriteFailed, varnel::escapedInput(error));
+    for (const std::string &warning : varnel::sheetWarnings(data))
+        warn(warning);
     return varnel::kExitOk;
 }

@@ -15,52 +15,15 @@ const QColor kElementOrange(232, 143, 0);
 
 namespace {
 
-QPointF unitNormal(QPointF from, QPointF to)
-{
-    const QPointF d = to - from;
-    const double length = std::hypot(d.x(), d.y());
-    return {d.y() / length, -d.x() / length};
-}
-
-void arrowHead(QPainter &p, QPointF tip, QPointF from, double size = 5)
-{
-    const QPointF d = tip - from;
-    const double length = std::hypot(d.x(), d.y());
-    const QPointF u = d / length;
-    const QPointF n(-u.y(), u.x());
-    const QPointF base = tip - u * size;
-    p.setBrush(p.pen().color());
-    p.drawPolygon(QPolygonF {tip, base + n * (size * 0.4), base - n * (size * 0.4)});
-}
-
 // The centre of the pixel row or column that `coordinate` falls in.
 double onPixelCentre(double coordinate)
 {
     return std::floor(coordinate) + 0.5;
 }
 
-// A dimension line between a and b with arrows at both ends.
-void dimension(QPainter &p, QPointF a, QPointF b, double arrowSize = 5)
-{
-    p.drawLine(a, b);
-    arrowHead(p, a, b, arrowSize);
-    arrowHead(p, b, a, arrowSize);
-}
-
-// A full dimension of the length from a to b, `offset` units out along
-// `normal`: extension lines from just off each end to a little beyond the
-// dimension line, and the line with its arrows. Returns the line's middle.
-QPointF alignedDimension(QPainter &p, QPointF a, QPointF b, QPointF normal, double offset, double arrowSize = 4)
-{
-    p.drawLine(a + normal * 1.5, a + normal * (offset + 2));
-    p.drawLine(b + normal * 1.5, b + normal * (offset + 2));
-    dimension(p, a + normal * offset, b + normal * offset, arrowSize);
-    return along(a, b, 0.5) + normal * offset;
-}
-
 } // namespace
 
-DiagramAnchors paintDimensionDiagram(QPainter &p, DiagramMarks marks)
+DiagramAnchors paintDimensionDiagram(QPainter &p)
 {
     p.save();
     p.fillRect(QRectF(QPointF(0, 0), QSizeF(kDiagramSize)), kDrawingBackground);
@@ -76,7 +39,7 @@ DiagramAnchors paintDimensionDiagram(QPainter &p, DiagramMarks marks)
     const QPointF gapStart = along(top, right, 0.52);
     const QPointF gapEnd = along(top, right, 0.62);
     // The verticals leave the lower-left side close to the left corner.
-    const QPointF foot = along(left, bottom, 0.16);
+    const QPointF foot = along(left, bottom, kVerticalsFromCorner);
 
     QPen element(kElementOrange, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(element);
@@ -90,11 +53,8 @@ DiagramAnchors paintDimensionDiagram(QPainter &p, DiagramMarks marks)
     p.setPen(element);
     p.drawLine(foot, foot + QPointF(0, -76));
 
-    // The sheet's marks are finer than the bitmap's one-pixel lines, as on
-    // a drawing.
-    const bool sheet = marks == DiagramMarks::Sheet;
-    p.setPen(QPen(Qt::black, sheet ? 0.6 : 1.0));
-    const double arrow = sheet ? 3.5 : 5;
+    p.setPen(QPen(Qt::black, 1.0));
+    const double arrow = 5;
     // HEIGHT: extension lines at the top of the upper element and at the
     // loop, a vertical double arrow between them at the left. Level and
     // upright marks one pixel wide lie on pixel centres, so they are black,
@@ -103,31 +63,7 @@ DiagramAnchors paintDimensionDiagram(QPainter &p, DiagramMarks marks)
     const double atLoop = onPixelCentre(foot.y());
     p.drawLine(QPointF(6, topOfElement), QPointF(foot.x() - 4, topOfElement));
     p.drawLine(QPointF(6, atLoop), QPointF(foot.x() - 4, atLoop));
-    dimension(p, QPointF(12.5, topOfElement + 1), QPointF(12.5, atLoop - 1), arrow);
-
-    if (sheet) {
-        // GAP: its extension lines rise from the gap's ends, the dimension
-        // line between them is short, so its arrows are small; the label
-        // stands up and to the left, over the empty loop, on a leader.
-        const QPointF up = unitNormal(gapStart, gapEnd);
-        const QPointF gapMiddle = alignedDimension(p, gapStart, gapEnd, up, 22, 2.2);
-        // END: from the gap to the right-hand corner, further out than the
-        // gap's mark, its label above it at the right.
-        const QPointF endOut = unitNormal(gapEnd, right);
-        const QPointF endMiddle = alignedDimension(p, gapEnd, right, endOut, 10, arrow);
-        // SIDE: along the lower right side, outside the loop, its label
-        // below it.
-        const QPointF sideOut = unitNormal(right, bottom);
-        const QPointF sideMiddle = alignedDimension(p, right, bottom, sideOut, 9, arrow);
-        p.restore();
-        DiagramAnchors anchors;
-        anchors.height = QPointF(16, 48);
-        anchors.gap = QPointF(100, 34);
-        anchors.gapLeader = gapMiddle;
-        anchors.end = QPointF(endMiddle.x() - 2, endMiddle.y() - 24);
-        anchors.side = sideMiddle + QPointF(-6, 4);
-        return anchors;
-    }
+    dimensionLine(p, QPointF(12.5, topOfElement + 1), QPointF(12.5, atLoop - 1), arrow);
 
     // GAP: two parallel slanted lines up from the gap's ends, with arrows
     // pointing at them from either side.
@@ -138,14 +74,14 @@ DiagramAnchors paintDimensionDiagram(QPainter &p, DiagramMarks marks)
     const double firstX = gapStart.x() + 10 * (24.0 / 36.0) - 0.5;
     const double secondX = gapEnd.x() + 10 * (20.0 / 36.0) + 0.5;
     p.drawLine(QPointF(firstX - 16, arrowY), QPointF(firstX, arrowY));
-    arrowHead(p, QPointF(firstX, arrowY), QPointF(firstX - 16, arrowY));
+    arrowHead(p, QPointF(firstX, arrowY), QPointF(firstX - 16, arrowY), arrow);
     p.drawLine(QPointF(secondX + 16, arrowY + 4), QPointF(secondX, arrowY + 4));
-    arrowHead(p, QPointF(secondX, arrowY + 4), QPointF(secondX + 16, arrowY + 4));
+    arrowHead(p, QPointF(secondX, arrowY + 4), QPointF(secondX + 16, arrowY + 4), arrow);
 
     // END: a slanted dimension from the gap to the right-hand corner, just
     // outside the side.
     const QPointF out = unitNormal(gapEnd, right) * 6.0;
-    dimension(p, gapEnd + out, right + out);
+    dimensionLine(p, gapEnd + out, right + out, arrow);
     p.drawLine(gapEnd + out * 0.3, gapEnd + out * 1.3);
     p.drawLine(right + out * 0.3, right + out * 1.3);
 
@@ -158,7 +94,7 @@ DiagramAnchors paintDimensionDiagram(QPainter &p, DiagramMarks marks)
     }
     p.restore();
     // Where the window lays its four labels over the diagram.
-    return {QPointF(0, 48), QPointF(168, 32), QPointF(168, 72), QPointF(128, 120), QPointF()};
+    return {QPointF(0, 48), QPointF(168, 32), QPointF(168, 72), QPointF(128, 120)};
 }
 
 } // namespace varnel

@@ -15,15 +15,18 @@ function(run out_status out_text)
 endfunction()
 
 # Frequency, locale (LC_ALL, or the categories that are set), expected
-# paper size in points. The paper is LC_PAPER's, then LC_MEASUREMENT's.
-foreach(case "137.5;C.UTF-8;595 x 842" "14.2;C.UTF-8;595 x 842" "435;C.UTF-8;595 x 842"
-             "0.1;C.UTF-8;595 x 842" "137,5;de_DE.UTF-8;595 x 842" "50;en_US.UTF-8;612 x 792"
-             "50;LANG=de_DE.UTF-8 LC_PAPER=en_US.UTF-8;612 x 792"
-             "50;LANG=en_US.UTF-8 LC_PAPER=de_DE.UTF-8;595 x 842"
-             "50;LANG=C.UTF-8 LC_MEASUREMENT=en_US.UTF-8;612 x 792")
+# paper size in points, pages (the sheet and its notes, then the template).
+# The paper is LC_PAPER's, then LC_MEASUREMENT's.
+foreach(case "137.5;C.UTF-8;595 x 842;2" "14.2;C.UTF-8;595 x 842;2" "435;C.UTF-8;595 x 842;3"
+             "146;C.UTF-8;595 x 842;4" "0.1;C.UTF-8;595 x 842;2" "137,5;de_DE.UTF-8;595 x 842;2"
+             "137.5;en_US.UTF-8;612 x 792;2" "50;en_US.UTF-8;612 x 792;2"
+             "50;LANG=de_DE.UTF-8 LC_PAPER=en_US.UTF-8;612 x 792;2"
+             "50;LANG=en_US.UTF-8 LC_PAPER=de_DE.UTF-8;595 x 842;2"
+             "50;LANG=C.UTF-8 LC_MEASUREMENT=en_US.UTF-8;612 x 792;2")
     list(GET case 0 frequency)
     list(GET case 1 locale)
     list(GET case 2 paper)
+    list(GET case 3 pages)
     if(locale MATCHES "=")
         string(REPLACE " " ";" categories "${locale}")
         set(environment --unset=LC_ALL --unset=LC_PAPER --unset=LC_MEASUREMENT ${categories} "LOCPATH=${LOCPATH}")
@@ -38,8 +41,8 @@ foreach(case "137.5;C.UTF-8;595 x 842" "14.2;C.UTF-8;595 x 842" "435;C.UTF-8;595
         continue()
     endif()
     run(status info "${PDFINFO}" "${pdf}")
-    if(NOT info MATCHES "Pages: +1\n" OR NOT info MATCHES "Page size: +${paper} pts")
-        fail("${frequency} (${locale}): not one page of ${paper} points:\n${info}")
+    if(NOT info MATCHES "Pages: +${pages}\n" OR NOT info MATCHES "Page size: +${paper} pts")
+        fail("${frequency} (${locale}): not ${pages} pages of ${paper} points:\n${info}")
     endif()
     run(status text "${PDFTOTEXT}" "${pdf}" -)
     execute_process(COMMAND "${CMAKE_COMMAND}" -E env ${environment} "${CALC}" --tsv "${frequency}"

@@ -218,6 +218,19 @@ TEST_CASE("command lines")
          "432\t75.75\t12.73\t40.1\t61.43\t6.35\t12.24\t3.67\t0.25\t2.982\t0.501\t1.579\t2.418\n",
          "varnel-calc: warning: 3 frequencies are outside the 0 to 250 MHz the design is made for, the first 430 "
          "MHz; computed as the window does\n"},
+        {"lengths the tubing cannot make warn once, after the design's warning",
+         {"--tsv", "1296", "585", "137.5"},
+         "",
+         ".",
+         0,
+         "1296\t25.25\t4.24\t13.37\t20.48\t6.35\t6.08\t1.82\t0.25\t0.994\t0.167\t0.526\t0.806\n"
+         "585\t55.94\t9.4\t29.62\t45.36\t6.35\t9.82\t2.95\t0.25\t2.202\t0.37\t1.166\t1.786\n137.5"
+             + kDesign,
+         "varnel-calc: warning: 2 frequencies are outside the 0 to 250 MHz the design is made for, the first 1296 "
+         "MHz; computed as the window does\n"
+         "varnel-calc: warning: 2 frequencies give lengths no antenna can be built from, the first: at 1296 MHz the "
+         "feed gap, 4.24 mm, is narrower than the 6.35 mm tubing, and the rest of the feed side, 2.87 mm, is shorter "
+         "than the tube is wide\n"},
         {"-v is the version", {"-v"}, "", ".", 0, "varnel-calc " VARNEL_VERSION "\n", ""},
         {"--header means nothing to json",
          {"--format=json", "--header"},

@@ -1,3 +1,4 @@
+#include "calc/antenna_build.h"
 #include "calc/antenna_calculator.h"
 #include "numbers/text_to_number.h"
 
@@ -129,4 +130,42 @@ TEST_CASE("a failure keeps the values stored earlier")
     // 9.6e-35 is about where the first length stops overflowing.
     CHECK(state.ComputeLengths(9.7e-35f) == ErrorKind::None);
     CHECK(state.ComputeLengths(9.5e-35f) == ErrorKind::Overflow);
+}
+
+// The rest of the feed side from the shown lengths, so END + GAP + rest is
+// SIDE as printed; and the sentence for lengths the tubing cannot make.
+TEST_CASE("the feed side adds up, and what cannot be built is told")
+{
+    const struct
+    {
+        const char *input;
+        const char *separator;
+        double rest;
+        std::string problem;
+    } rows[] = {
+        {"137.5", ".", 27, ""}, // 193 - 126 - 40
+        {"435", ".", 8.54, ""}, // 61.01 - 39.83 - 12.64
+        {"159.9", ".", 23.21, ""}, // 165.96 - 108.35 - 34.4, 9.5 mm tubing
+        {"584", ".", 6.35, ""}, // 45.44 - 29.67 - 9.42: as wide as the tube, just
+        {"585", ".", 6.34, "at 585 MHz the rest of the feed side, 6.34 mm, is shorter than the 6.35 mm tubing is wide"},
+        {"1296", ",", 2.87,
+         "at 1296 MHz the feed gap, 4,24 mm, is narrower than the 6,35 mm tubing, and the rest of the feed side, "
+         "2,87 mm, is shorter than the tube is wide"},
+        {"-137.5", ".", -27, ""}, // no antenna at all: nothing to say
+    };
+    for (const auto &row : rows) {
+        INFO(row.input);
+        const Module1 state = computed(row.input);
+        CHECK(feedSideRestMillimetres(state) == doctest::Approx(row.rest).epsilon(1e-12));
+        CHECK(buildProblem(state, row.separator) == row.problem);
+    }
+
+    BuildProblemTally tally;
+    for (const char *input : {"137.5", "1296", "585", "435"})
+        tally.add(computed(input), ".");
+    CHECK(tally.count() == 2);
+    CHECK(tally.warning()
+          == "2 frequencies give lengths no antenna can be built from, the first: at 1296 MHz the feed gap, 4.24 mm, "
+             "is narrower than the 6.35 mm tubing, and the rest of the feed side, 2.87 mm, is shorter than the tube "
+             "is wide");
 }

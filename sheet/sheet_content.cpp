@@ -1,0 +1,252 @@
+#include "sheet/sheet_content.h"
+
+#include "calc/antenna_build.h"
+#include "calc/construction_notes.h"
+#include "calc/design_range.h"
+#include "calc/inch_fraction.h"
+#include "calc/standard_parts.h"
+#include "numbers/number_text.h"
+
+#include <cmath>
+
+namespace varnel {
+
+namespace {
+
+std::string millimetres(const SheetData &data, Quantity quantity)
+{
+    return fieldText(data, quantity, Unit::Millimetre);
+}
+
+std::string tapeOf(float length, const SheetData &data)
+{
+    const std::string tape = tapeText(tapeReading(length, kTapeDenominator), data.decimalSeparator);
+    return tape.empty() ? "-" : tape;
+}
+
+std::string number(double value, const SheetData &data)
+{
+    return formatDouble(value, data.decimalSeparator);
+}
+
+std::string paperName(Paper page)
+{
+    return page == Paper::Letter ? "Letter" : "A4";
+}
+
+} // namespace
+
+SheetData computeSheet(const std::string &input, const std::string &decimalSeparator)
+{
+    SheetData data;
+    data.decimalSeparator = decimalSeparator;
+    data.texts = computeTexts(data.state, input, decimalSeparator);
+    return data;
+}
+
+PageSize pageMillimetres(Paper page)
+{
+    return page == Paper::Letter ? PageSize {215.9, 279.4} : PageSize {210, 297};
+}
+
+std::string shownFrequency(const SheetData &data)
+{
+    return varnel::shownFrequency(data.state.Frequency, data.decimalSeparator);
+}
+
+std::string sheetRefusal(const SheetData &data)
+{
+    const float frequency = data.state.Frequency;
+    if (!(data.state.VerticalHeight > 0) || !(data.state.HorizontalSide > 0) || !(data.state.HorizontalEnd > 0)
+        || !(data.state.CenterGap > 0))
+        return shownFrequency(data) + " MHz gives lengths that are not positive, so there is nothing to build";
+    if (frequency < kSheetLowestMHz || frequency > kSheetHighestMHz)
+        return shownFrequency(data) + " MHz is outside the " + number(kSheetLowestMHz, data) + " to "
+            + number(kSheetHighestMHz, data) + " MHz a build sheet is drawn for";
+    return {};
+}
+
+std::vector<std::string> sheetWarnings(const SheetData &data)
+{
+    std::vector<std::string> warnings;
+    OutsideDesignTally outside;
+    outside.add(data.state.Frequency, data.decimalSeparator);
+    if (std::string warning = outside.warning(); !warning.empty())
+        warnings.push_back(std::move(warning));
+    BuildProblemTally unbuildable;
+    unbuildable.add(data.state, data.decimalSeparator);
+    if (std::string warning = unbuildable.warning(); !warning.empty())
+        warnings.push_back(std::move(warning));
+    return warnings;
+}
+
+bool buildable(const SheetData &data)
+{
+    return buildProblem(data.state, data.decimalSeparator).empty();
+}
+
+std::string sheetTitle(const SheetData &data)
+{
+    return "Build sheet for " + shownFrequency(data) + " MHz";
+}
+
+std::string notesTitle(const SheetData &data)
+{
+    return "Construction notes for " + shownFrequency(data) + " MHz";
+}
+
+std::string templateTitle(const SheetData &data)
+{
+    return "Full-size template for " + shownFrequency(data) + " MHz";
+}
+
+std::string fieldText(const SheetData &data, Quantity quantity, Unit unit)
+{
+    const ResultFieldInfo *field = findResultField(quantity, unit);
+    return field ? data.texts.texts[static_cast<std::size_t>(field->field)] : std::string();
+}
+
+std::string restText(const SheetData &data)
+{
+    return millimetreText(feedSideRestMillimetres(data.state), data.decimalSeparator);
+}
+
+std::string restInchText(const SheetData &data)
+{
+    return inchText(feedSideRestMillimetres(data.state), data.decimalSeparator);
+}
+
+std::string antennaReading(const SheetData &data)
+{
+    const std::string side = millimetres(data, Quantity::HorizontalSide);
+    const std::string gap = millimetres(data, Quantity::CenterGap);
+    return "How the lengths go together: the loop is a square of four sides of SIDE, " + side
+        + " mm, between the centre lines of the tubing. Three sides are whole; the fourth, the feed side, is END, "
+        + millimetres(data, Quantity::HorizontalEnd) + " mm, from the gap to its corner, then the feed gap, " + gap
+        + " mm, then the rest of the side, " + restText(data)
+        + " mm (SIDE - END - GAP; the design's two end pieces at the feed side are END and this rest). "
+          "Two verticals of HEIGHT, "
+        + millimetres(data, Quantity::VerticalHeight) + " mm, stand on the side opposite the gap, the gap's " + gap
+        + " mm apart, one rising and one falling. The design gives no distance for where along that side they "
+          "stand, nor for joints and overlaps: the verticals are drawn where the notes window's diagram puts them, "
+          "near a corner. Each drawing is true to the scale it states.";
+}
+
+std::string polarisationRule()
+{
+    return "Polarisation: look at the antenna from the feed point. If the left side goes to the downward vertical, "
+           "it is RHCP, as drawn here (weather satellites); if the left side goes to the upward one, it is LHCP.";
+}
+
+std::string feedSideSum(const SheetData &data)
+{
+    return "Feed side: END + GAP + rest = " + millimetres(data, Quantity::HorizontalEnd) + " + "
+        + millimetres(data, Quantity::CenterGap) + " + " + restText(data) + " = "
+        + millimetres(data, Quantity::HorizontalSide) + " mm, the side of the square.";
+}
+
+std::vector<CutRow> cutList(const SheetData &data)
+{
+    const auto row = [&](std::string piece, std::string count, Quantity quantity) {
+        return CutRow {std::move(piece), std::move(count), millimetres(data, quantity),
+                       fieldText(data, quantity, Unit::Inch), tapeOf(storedValue(data.state, quantity), data)};
+    };
+    const float rest = static_cast<float>(feedSideRestMillimetres(data.state));
+    return {
+        row("Vertical element (one up, one down)", "2", Quantity::VerticalHeight),
+        row("Loop side (the three whole sides)", "3", Quantity::HorizontalSide),
+        row("Feed side: END, from the gap to its corner", "1", Quantity::HorizontalEnd),
+        CutRow {"Feed side: the rest (SIDE - END - GAP)", "1", restText(data), restInchText(data), tapeOf(rest, data)},
+        row("Feed gap, and the verticals' spacing", "-", Quantity::CenterGap),
+    };
+}
+
+std::vector<std::string> partLines(const SheetData &data)
+{
+    const auto capacitor = [&](const char *name, Quantity quantity) {
+        const std::string shown = fieldText(data, quantity, Unit::Picofarad);
+        const std::string part = partText(nearestE12(storedValue(data.state, quantity)), data.decimalSeparator);
+        return std::string(name) + " capacitor: " + shown + " pF; "
+            + (part.empty() ? std::string("no standard part") : "nearest E12 part " + part) + ".";
+    };
+    return {
+        "Tubing: " + millimetres(data, Quantity::ElementDiameter) + " mm ("
+            + fieldText(data, Quantity::ElementDiameter, Unit::Inch) + " in) diameter.",
+        capacitor("Parallel", Quantity::ParallelCap),
+        capacitor("Series", Quantity::SeriesCap),
+        "Or use trimmer capacitors set by SWR measurement, as for a transceiver.",
+    };
+}
+
+std::vector<std::string> noteParagraphs()
+{
+    std::vector<std::string> paragraphs;
+    std::string paragraph;
+    for (std::string_view notes : {kGeneralNotes, kGapNote}) {
+        while (!notes.empty()) {
+            const std::size_t end = notes.find("\r\n");
+            std::string_view line = notes.substr(0, end);
+            notes.remove_prefix(end == std::string_view::npos ? notes.size() : end + 2);
+            const bool runsOn = line.ends_with(' ');
+            while (line.ends_with(' '))
+                line.remove_suffix(1);
+            if (!paragraph.empty())
+                paragraph += ' ';
+            paragraph += line;
+            if (!runsOn) {
+                paragraphs.push_back(std::move(paragraph));
+                paragraph.clear();
+            }
+        }
+    }
+    if (!paragraph.empty())
+        paragraphs.push_back(std::move(paragraph));
+    return paragraphs;
+}
+
+DrawingScale drawingScale(double length, double room)
+{
+    // Tried from the largest power of ten down; 1e-6 is far below any sheet.
+    const double mantissas[] = {5, 4, 2.5, 2, 1};
+    for (int exponent = 3; exponent >= -6; --exponent) {
+        for (double mantissa : mantissas) {
+            const double factor = mantissa * std::pow(10.0, exponent);
+            if (length * factor > room)
+                continue;
+            // Written with the locale-free digits a scale is always written in.
+            const double printed = factor >= 1 ? factor : 1 / factor;
+            std::string digits = formatDouble(printed, ".");
+            return {factor, factor >= 1 ? digits + ":1" : "1:" + digits};
+        }
+    }
+    return {1e-6, "1:1000000"};
+}
+
+TemplatePlan templatePlan(const SheetData &data)
+{
+    const PageSize page = pageMillimetres(data.page);
+    const double width = page.width - 2 * kTemplateMargin;
+    const double height = page.height - 2 * kTemplateMargin;
+    const double drawingHeight = height - kTemplateTitleHeight - kTemplateFootHeight;
+    const double tube = data.state.ElementDiameter;
+    const double loop = static_cast<double>(data.state.HorizontalSide) + tube;
+    const double vertical = static_cast<double>(data.state.VerticalHeight) + tube;
+    TemplatePlan plan;
+    if (!buildable(data)) {
+        plan.why = "No full-size template: these lengths cannot be built.";
+        return plan;
+    }
+    if (loop > width || loop > drawingHeight) {
+        plan.why = "No full-size template: the loop, " + millimetres(data, Quantity::HorizontalSide) + " mm square "
+            + "between centre lines with " + millimetres(data, Quantity::ElementDiameter) + " mm tubing, is larger "
+            + "than the " + number(width, data) + " by " + number(drawingHeight, data) + " mm a " + paperName(data.page)
+            + " page leaves for it.";
+        return plan;
+    }
+    plan.drawn = true;
+    // Beside the loop: a space, the rod, and room for its words.
+    plan.verticalBeside = loop + 12 + tube + 30 <= width && vertical <= drawingHeight;
+    return plan;
+}
+
+} // namespace varnel
