@@ -17,14 +17,19 @@ fail() {
 }
 export SOURCE_DATE_EPOCH=1765238400 LC_ALL=C.UTF-8
 
-# A tmpfs of our own in a mount namespace of our own: as root directly,
-# otherwise as root of a new user namespace.
+# A tmpfs of our own, in a mount namespace of our own where one can be had:
+# as root directly, otherwise as root of a new user namespace. In a chroot
+# neither can be (its root is no mount point); root mounts there directly,
+# and each run ends by taking its mount away.
+if [ "$(id -u)" -ne 0 ]; then
+    namespace=(unshare -rm)
+elif unshare -m true 2>/dev/null; then
+    namespace=(unshare -m)
+else
+    namespace=()
+fi
 in_namespace() {
-    if [ "$(id -u)" -eq 0 ]; then
-        unshare -m bash -c "$1"
-    else
-        unshare -rm bash -c "$1"
-    fi
+    "${namespace[@]}" bash -c "$1"
 }
 
 # Kind of failure, the mount commands, where the file goes.
@@ -48,7 +53,8 @@ for format in pdf svg png; do
             '$sheet' 137.5 -o \$dir/$target 2> \$dir/../err-$format; status=\$?
             after=\$({ sha256sum < \$dir/$target; } 2>/dev/null || echo none)
             echo \"\$status|\$before|\$after|\$(ls -A \$dir | tr '\n' ' ')\"
-            cat \$dir/../err-$format >&2")
+            cat \$dir/../err-$format >&2
+            umount -l \$dir")
         IFS='|' read -r status before after listing <<<"$report"
         err=$(cat "$work/err-$format" 2>/dev/null)
         lines=$(printf '%s\n' "$err" | grep -c .)
