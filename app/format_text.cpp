@@ -46,7 +46,7 @@ public:
         std::size_t valueWidth = 0;
         std::size_t inchWidth = 0;
         for (const QuantityInfo &info : kQuantities) {
-            captionWidth = std::max(captionWidth, info.caption.size());
+            captionWidth = std::max(captionWidth, info.caption().size());
             valueWidth = std::max(valueWidth, text(value(info.quantity)).size());
             inchWidth = std::max(inchWidth, text(findResultField(info.quantity, Unit::Inch)).size());
         }
@@ -58,7 +58,7 @@ public:
         out << "Frequency " << shownFrequency(row.state.Frequency, separator) << " MHz\n";
         for (const QuantityInfo &info : kQuantities) {
             const ResultFieldInfo *shown = value(info.quantity);
-            out << "  " << padRight(info.caption, captionWidth) << "  " << padLeft(text(shown), valueWidth) << ' '
+            out << "  " << padRight(info.caption(), captionWidth) << "  " << padLeft(text(shown), valueWidth) << ' '
                 << unitName(shown->unit);
             if (const ResultFieldInfo *inch = findResultField(info.quantity, Unit::Inch)) {
                 out << "  " << padLeft(text(inch), inchWidth) << ' ' << unitName(Unit::Inch);

@@ -22,7 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
     const UINT dpi = varnel::win32::systemDpi();
     varnel::win32::CompanionWindows companions(reporter, starter, dpi);
     {
-        varnel::win32::MainWindow form1(reporter, companions, varnel::localeDecimalSeparator(), dpi);
+        varnel::win32::MainWindow form1(reporter, companions, varnel::localeDecimalSeparator, dpi);
         varnel::win32::countWindow(form1);
         form1.show(show);
         form1.focusFirst();

@@ -75,21 +75,42 @@ inline constexpr std::array<ResultFieldInfo, kResultFieldCount> kResultFields {{
 struct QuantityInfo
 {
     Quantity quantity;
-    std::string_view caption; // the row caption in the window
+    // The row caption as the window stores it, trailing blank and line
+    // break included; the window's design takes it from here.
+    std::string_view storedCaption;
     std::string_view what; // short, for column headings: "vertical height"
     std::string_view key; // for machine formats: "vertical_height"
+
+    // The caption as words, without what trails it in the window.
+    constexpr std::string_view caption() const
+    {
+        std::string_view text = storedCaption;
+        while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\n'))
+            text.remove_suffix(1);
+        return text;
+    }
 };
 
 // In the window's grid order, top to bottom.
 inline constexpr std::array<QuantityInfo, 7> kQuantities {{
-    {Quantity::ElementDiameter, "Element Diameter is", "element diameter", "element_diameter"},
-    {Quantity::VerticalHeight, "The vertical element height is", "vertical height", "vertical_height"},
-    {Quantity::CenterGap, "The dipole center gap and vertical gap is", "centre gap", "centre_gap"},
-    {Quantity::HorizontalEnd, "The horizontal end sections are", "horizontal end", "horizontal_end"},
+    {Quantity::ElementDiameter, "Element Diameter is ", "element diameter", "element_diameter"},
+    {Quantity::VerticalHeight, "The vertical element height is\r\n", "vertical height", "vertical_height"},
+    {Quantity::CenterGap, "The dipole center gap and vertical gap is\r\n", "centre gap", "centre_gap"},
+    {Quantity::HorizontalEnd, "The horizontal end sections are\r\n", "horizontal end", "horizontal_end"},
     {Quantity::HorizontalSide, "The horizontal sides are", "horizontal side", "horizontal_side"},
     {Quantity::ParallelCap, "The parallel tuning capacitor is", "parallel capacitor", "parallel_capacitor"},
     {Quantity::SeriesCap, "The series tuning capacitor is", "series capacitor", "series_capacitor"},
 }};
+
+// The window's stored caption of a row.
+constexpr std::string_view storedCaption(Quantity quantity)
+{
+    for (const QuantityInfo &info : kQuantities) {
+        if (info.quantity == quantity)
+            return info.storedCaption;
+    }
+    return {};
+}
 
 // The heading of a unit's column in the window: MM, INCH or PF.
 constexpr std::string_view unitName(Unit unit)

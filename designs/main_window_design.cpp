@@ -34,28 +34,28 @@ constexpr ControlDesign kControls[] = {
     picture("Picture1", ":/assets/antenna_photo.bmp",                                {5520, 1800, 1575, 2775}, kPhotoDescription),
     caption("Text2",    "INPUT FREQUENCY IN MHZ ",                                   {240,  600,  3615, 255}, peach, orange, bold825, C),
     field("Text3",      "137.500",                                                   {3960, 600,  1335, 375}, red, bold12),
-    caption("Text4",    "Element Diameter is ",                                      {120,  1920, 2295, 285}, peach, blue, bold975, R),
+    caption("Text4",    storedCaption(Quantity::ElementDiameter),                    {120,  1920, 2295, 285}, peach, blue, bold975, R),
     result("Text5",     "9.5",                                                       {2520, 1920, 975,  375}),
     caption("Text6",    "MM",                                                        {2760, 1440, 495,  405}, peach, windowText, bold975, L),
     result("Text7",     ".375",                                                      {3960, 1920, 1095, 375}),
     caption("Text8",    "INCH",                                                      {4200, 1440, 735,  375}, peach, windowText, bold975, L),
     button("Command1",  "COMPUTE",                                                   {5640, 600,  1695, 375}),
-    caption("Text9",    "The vertical element height is\r\n",                        {120,  2400, 2175, 495}, peach, blue, bold975, R, multiLine),
+    caption("Text9",    storedCaption(Quantity::VerticalHeight),                     {120,  2400, 2175, 495}, peach, blue, bold975, R, multiLine),
     result("Text10",    "00.00",                                                     {2520, 2520, 975,  375}),
     result("Text12",    "00.000",                                                    {3960, 2520, 1095, 375}),
-    caption("Text14",   "The dipole center gap and vertical gap is\r\n",             {0,    3120, 2295, 615}, peach, blue, bold975, R, multiLine),
+    caption("Text14",   storedCaption(Quantity::CenterGap),                          {0,    3120, 2295, 615}, peach, blue, bold975, R, multiLine),
     result("Text15",    "00.00",                                                     {2520, 3120, 975,  375}),
     result("Text17",    "00.000",                                                    {3960, 3120, 1095, 375}),
-    caption("Text19",   "The horizontal end sections are\r\n",                       {0,    3720, 2295, 495}, peach, blue, bold975, R, multiLine),
+    caption("Text19",   storedCaption(Quantity::HorizontalEnd),                      {0,    3720, 2295, 495}, peach, blue, bold975, R, multiLine),
     result("Text20",    "00.00",                                                     {2520, 3720, 975,  375}),
     result("Text11",    "00.000",                                                    {3960, 3720, 1095, 375}),
-    caption("Text13",   "The horizontal sides are",                                  {120,  4320, 2175, 495}, peach, blue, bold975, R, multiLine),
+    caption("Text13",   storedCaption(Quantity::HorizontalSide),                     {120,  4320, 2175, 495}, peach, blue, bold975, R, multiLine),
     result("Text16",    "00.00",                                                     {2520, 4320, 975,  375}),
     result("Text18",    "00.000",                                                    {3960, 4320, 1095, 375}),
-    caption("Text21",   "The parallel tuning capacitor is",                          {120,  4920, 3495, 375}, peach, blue, bold975, L),
+    caption("Text21",   storedCaption(Quantity::ParallelCap),                        {120,  4920, 3495, 375}, peach, blue, bold975, L),
     result("Text22",    "00.0",                                                      {3600, 4920, 975,  375}, orange),
     caption("Text23",   "PF",                                                        {4800, 4920, 495,  375}, peach, windowText, bold975, L),
-    caption("Text24",   "The series tuning capacitor is",                            {120,  5400, 3375, 285}, peach, blue, bold975, L),
+    caption("Text24",   storedCaption(Quantity::SeriesCap),                          {120,  5400, 3375, 285}, peach, blue, bold975, L),
     result("Text25",    "00.0",                                                      {3600, 5400, 975,  375}, orange),
     caption("Text26",   "PF",                                                        {4800, 5400, 615,  375}, peach, windowText, bold975, L),
     button("Command2",  "NOTES",                                                     {5760, 4800, 1095, 375}),
@@ -86,7 +86,7 @@ std::string form1AccessibleName(std::string_view control)
             continue;
         for (const QuantityInfo &quantity : kQuantities) {
             if (quantity.quantity == field.quantity)
-                return std::string(quantity.caption) + ", " + std::string(unitName(field.unit));
+                return std::string(quantity.caption()) + ", " + std::string(unitName(field.unit));
         }
     }
     return {};

@@ -113,4 +113,9 @@ std::string linkFailureDetail(std::string_view program, std::string_view reason)
         + ".\n\nThe address, to open in a browser by hand:\n" + std::string(WebPageAddress) + "/";
 }
 
+std::string linkStartFailureDetail(std::string_view program, std::string_view systemReason)
+{
+    return linkFailureDetail(program, "could not be started (" + std::string(systemReason) + ")");
+}
+
 } // namespace varnel

@@ -26,5 +26,8 @@ std::string webPageCommandLine();
 // The body of the message when the link could not be opened: what failed
 // and why, then the address on its own line, to copy.
 std::string linkFailureDetail(std::string_view program, std::string_view reason);
+// The same when the program that opens web pages could not be started at
+// all, for the system's reason ("No such file or directory").
+std::string linkStartFailureDetail(std::string_view program, std::string_view systemReason);
 
 } // namespace varnel

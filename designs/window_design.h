@@ -10,12 +10,21 @@
 namespace varnel {
 
 // 1/1440 inch: 15 twips to a pixel at 96 dots per inch.
+inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kDesignDpi = 96;
 
-constexpr int twipsToPixels(int twips)
+// Pixels of a length in twips at `dpi` dots per inch, to the nearest pixel,
+// halves away from zero (as Windows' MulDiv rounds): the one rule by which
+// both front ends place every control. Qt works at 96 and scales itself.
+constexpr int twipsToPixels(int twips, int dpi = kDesignDpi)
 {
-    return (twips + (twips >= 0 ? kTwipsPerPixel / 2 : -kTwipsPerPixel / 2)) / kTwipsPerPixel;
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    const long long half = kTwipsPerInch / 2;
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / kTwipsPerInch : -((-scaled + half) / kTwipsPerInch));
 }
+static_assert(twipsToPixels(7) == 0 && twipsToPixels(8) == 1 && twipsToPixels(-8) == -1);
+static_assert(twipsToPixels(8430, 144) == 843 && twipsToPixels(10, 144) == 1);
 
 struct Colour
 {

@@ -194,6 +194,20 @@ TEST_CASE("command lines")
          " +1e2 ,100,327.23,55,173.25,265.38,12.7,46.2,13.86,0.5,12.883,2.165,6.821,10.448,false,\r\n"
          "0,,,,,,,,,,,,,,,Division by zero\r\n",
          "varnel-calc: '0': Division by zero\n"},
+        {"csv: 250 MHz is the design's, 250.01 outside it, and a quote in an input is doubled",
+         {"--format", "csv", "250", "250.01", "1\"2"},
+         "",
+         ".",
+         1,
+         "input,frequency_mhz,vertical_height_mm,centre_gap_mm,horizontal_end_mm,horizontal_side_mm,"
+         "element_diameter_mm,parallel_capacitor_pf,series_capacitor_pf,element_diameter_in,vertical_height_in,"
+         "centre_gap_in,horizontal_end_in,horizontal_side_in,outside_design,error\r\n"
+         "250,250,130.89,22,69.3,106.15,6.35,18.96,5.69,0.25,5.153,0.866,2.728,4.179,false,\r\n"
+         "250.01,250.01,130.89,22,69.3,106.15,6.35,18.96,5.69,0.25,5.153,0.866,2.728,4.179,true,\r\n"
+         "\"1\"\"2\",,,,,,,,,,,,,,,Type mismatch\r\n",
+         "varnel-calc: '1\"2': Type mismatch\n"
+         "varnel-calc: warning: 250.01 MHz is outside the 0 to 250 MHz the design is made for; computed as the "
+         "window does\n"},
         {"tape readings follow the tsv columns",
          {"--tsv", "--header", "--fraction", "8", "137.5"},
          "",

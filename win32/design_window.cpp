@@ -140,10 +140,14 @@ ControlClass controlClass(const ControlDesign &control)
 
 } // namespace
 
+namespace {
+
 int twipsToPixels(int twips, UINT dpi)
 {
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
+    return varnel::twipsToPixels(twips, static_cast<int>(dpi));
 }
+
+} // namespace
 
 RECT designRect(const ControlDesign &control, UINT dpi)
 {

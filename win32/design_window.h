@@ -16,9 +16,6 @@
 
 namespace varnel::win32 {
 
-// Pixels of a length in twips at `dpi` dots per inch: 15 twips a pixel at 96.
-int twipsToPixels(int twips, UINT dpi);
-
 // A control's rectangle in its parent's client area, as the design places
 // it (before a picture box sizes itself to its image).
 RECT designRect(const ControlDesign &control, UINT dpi);

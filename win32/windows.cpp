@@ -51,7 +51,8 @@ void countWindow(DesignWindow &window)
     };
 }
 
-MainWindow::MainWindow(ErrorReporter &reporter, CompanionWindows &companions, std::string decimalSeparator, UINT dpi)
+MainWindow::MainWindow(ErrorReporter &reporter, CompanionWindows &companions,
+                       std::function<std::string()> decimalSeparator, UINT dpi)
     : DesignWindow(kForm1Design, dpi)
     , m_reporter(reporter)
     , m_companions(companions)
@@ -89,10 +90,13 @@ bool MainWindow::onCommand(int id, int code, HWND control)
 void MainWindow::onComputeClicked()
 {
     const std::string input = windowText(control("Text3"));
+    // Read at each press, as the Qt window does: the user may have changed
+    // the locale since the program started.
+    const std::string separator = m_decimalSeparator();
     EditWriter writer(*this);
-    const ErrorKind error = runCompute(m_state, input, m_decimalSeparator, writer);
+    const ErrorKind error = runCompute(m_state, input, separator, writer);
     if (error != ErrorKind::None)
-        m_reporter.report(hwnd(), error, computeErrorDetail(error, input, m_decimalSeparator));
+        m_reporter.report(hwnd(), error, computeErrorDetail(error, input, separator));
 }
 
 NotesWindow::NotesWindow(UINT dpi)
@@ -115,8 +119,7 @@ bool WebLinkWindow::onCommand(int, int code, HWND control)
         return false;
     const StartResult result = m_starter.start(webPageCommandLine(), WindowStyle::Hidden);
     if (result.error != ErrorKind::None)
-        m_reporter.report(hwnd(), result.error,
-                          linkFailureDetail(result.program, "could not be started (" + result.detail + ")"));
+        m_reporter.report(hwnd(), result.error, linkStartFailureDetail(result.program, result.detail));
     return true;
 }
 

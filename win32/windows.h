@@ -8,6 +8,7 @@
 #include "win32/design_window.h"
 #include "win32/error_reporter.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,7 +20,9 @@ class CompanionWindows;
 class MainWindow final : public DesignWindow
 {
 public:
-    MainWindow(ErrorReporter &reporter, CompanionWindows &companions, std::string decimalSeparator, UINT dpi);
+    // `decimalSeparator` is asked at each COMPUTE.
+    MainWindow(ErrorReporter &reporter, CompanionWindows &companions, std::function<std::string()> decimalSeparator,
+               UINT dpi);
 
     // The first control that Tab visits gets the focus, as the design has
     // it: the photograph, one Tab before the input.
@@ -33,7 +36,7 @@ private:
 
     ErrorReporter &m_reporter;
     CompanionWindows &m_companions;
-    std::string m_decimalSeparator;
+    std::function<std::string()> m_decimalSeparator;
     Module1 m_state;
 };
 

@@ -46,9 +46,8 @@ void Web::onLinkClicked()
     // program goes on.
     const StartResult result = m_starter.start(commandLine, WindowStyle::Hidden);
     if (result.error != ErrorKind::None) {
-        m_reporter.report(
-            this, result.error,
-            QString::fromStdString(linkFailureDetail(result.program, "could not be started (" + result.detail + ")")));
+        m_reporter.report(this, result.error,
+                          QString::fromStdString(linkStartFailureDetail(result.program, result.detail)));
         return;
     }
     emit openerStarted();

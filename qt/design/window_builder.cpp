@@ -243,7 +243,7 @@ QFont designFont(const FontDesign &font)
     return qfont;
 }
 
-QRect twipsToPixels(int left, int top, int width, int height)
+QRect pixelRect(int left, int top, int width, int height)
 {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
@@ -258,7 +258,7 @@ BuiltControls buildWindow(const WindowDesign &design, QWidget *window)
     palette.setColor(QPalette::All, QPalette::Window, resolveColour(design.background, QApplication::palette()));
     window->setPalette(palette);
 
-    const QRect client = twipsToPixels(design.left, design.top, design.clientWidth, design.clientHeight);
+    const QRect client = pixelRect(design.left, design.top, design.clientWidth, design.clientHeight);
     if (design.frame == Frame::FixedSingle) {
         window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -283,7 +283,7 @@ BuiltControls buildWindow(const WindowDesign &design, QWidget *window)
         if (!control.description.empty())
             widget->setAccessibleDescription(toQString(control.description));
         widget->setFocusPolicy(focusPolicy(control));
-        widget->setGeometry(twipsToPixels(control.left, control.top, control.width, control.height));
+        widget->setGeometry(pixelRect(control.left, control.top, control.width, control.height));
         if (auto *box = qobject_cast<PictureBox *>(widget); box && control.autoSize)
             box->sizeToPixmap();
         if (control.pointer == Pointer::Hand)

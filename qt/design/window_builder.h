@@ -1,5 +1,6 @@
-// Turns a window design into widgets. Twips become pixels here and nowhere
-// else; Qt's high-DPI scaling takes the pixels on to larger screens.
+// Turns a window design into widgets. Twips become pixels by the designs'
+// one rule (designs/window_design.h) at 96 dots per inch; Qt's high-DPI
+// scaling takes the pixels on to larger screens.
 #pragma once
 
 #include "designs/window_design.h"
@@ -42,7 +43,8 @@ QStringList designFontFamilies();
 // The first of them installed here: the face every design text is shown in.
 QString shownDesignFamily();
 QFont designFont(const FontDesign &font);
-QRect twipsToPixels(int left, int top, int width, int height);
+// A design rectangle in twips, in pixels at 96 dots per inch.
+QRect pixelRect(int left, int top, int width, int height);
 
 // Gives `window` the design's title, frame, client size, placement and
 // background, and creates every control in tab order as its child.
