@@ -13,6 +13,9 @@ namespace varnel {
 
 namespace {
 
+// `stat` names a function too; the alias spares the struct keyword.
+using FileStatus = struct stat;
+
 std::string reason(int error)
 {
     return std::strerror(error ? error : EIO);
@@ -22,9 +25,7 @@ std::string reason(int error)
 // link replaces the file, as writing it in place would.
 std::string resolvedTarget(const std::string &path)
 {
-    struct stat status
-    {
-    };
+    FileStatus status {};
     if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
         return path;
     char resolved[PATH_MAX];
@@ -77,9 +78,7 @@ std::string writeWholeFile(const std::string &path, std::string_view bytes)
         return reason(error);
     };
     // Replacing a file keeps what it allowed.
-    struct stat existing
-    {
-    };
+    FileStatus existing {};
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
     if ((replacing && ::fchmod(fd, existing.st_mode & 07777) != 0) || !writeAll(fd, bytes) || ::fsync(fd) != 0)
         return failed(errno);

@@ -10,11 +10,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <QUuid>
 
 #include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 namespace varnel {
 
@@ -50,25 +53,43 @@ std::string pdfDateDigits(long long secondsSinceEpoch)
     return digits;
 }
 
-// Qt stamps the document with the time it was written: the moment, in the
-// local zone. Put in the fixed moment instead, in UTC, written in the same
-// number of bytes so that the cross-reference table stays true.
-void fixCreationDate(QByteArray &pdf, long long secondsSinceEpoch)
+// Replaces a stamp of `length` bytes at `at` with `stamp`, and the zone
+// after it with UTC in the room the zone took: "Z" stays, "+01'00'" becomes
+// "+00'00'" and "+01:00" "+00:00".
+void restamp(QByteArray &pdf, qsizetype at, const std::string &stamp, char closing)
 {
-    const QByteArray key = "/CreationDate (D:";
-    const qsizetype at = pdf.indexOf(key);
-    if (at < 0)
-        return;
-    const qsizetype digits = at + key.size();
-    const qsizetype close = pdf.indexOf(')', digits);
-    if (close < digits + 14)
-        return;
-    const std::string stamp = pdfDateDigits(secondsSinceEpoch);
-    pdf.replace(digits, 14, QByteArray::fromStdString(stamp));
-    // The zone: "Z", or "+01'00'"; UTC is "+00'00'" in the latter's room.
-    const qsizetype zone = digits + 14;
-    if (close - zone == 7)
+    pdf.replace(at, qsizetype(stamp.size()), QByteArray::fromStdString(stamp));
+    const qsizetype zone = at + qsizetype(stamp.size());
+    const qsizetype end = pdf.indexOf(closing, zone);
+    if (end - zone == 7)
         pdf.replace(zone, 7, "+00'00'");
+    else if (end - zone == 6)
+        pdf.replace(zone, 6, "+00:00");
+}
+
+// Qt stamps the document with the moment it is written, in the local zone:
+// in its information dictionary (CreationDate, and from Qt 6.8 ModDate)
+// and, from 6.8, in the XMP metadata too. Each stamp gets the fixed moment
+// instead, in UTC, in the same number of bytes, so that the
+// cross-reference table and the stream lengths stay true.
+void fixDates(QByteArray &pdf, long long secondsSinceEpoch)
+{
+    const std::string digits = pdfDateDigits(secondsSinceEpoch); // 20251209000000
+    for (const char *key : {"/CreationDate (D:", "/ModDate (D:"}) {
+        const qsizetype at = pdf.indexOf(key);
+        if (at >= 0)
+            restamp(pdf, at + qsizetype(std::strlen(key)), digits, ')');
+    }
+    // 2025-12-09T00:00:00
+    const std::string iso = digits.substr(0, 4) + "-" + digits.substr(4, 2) + "-" + digits.substr(6, 2) + "T"
+        + digits.substr(8, 2) + ":" + digits.substr(10, 2) + ":" + digits.substr(12, 2);
+    for (const char *name : {"CreateDate", "ModifyDate", "MetadataDate"}) {
+        for (const auto &[opening, closing] : {std::pair {std::string("xmp:") + name + "=\"", '"'},
+                                               std::pair {std::string("<xmp:") + name + ">", '<'}}) {
+            for (qsizetype at = pdf.indexOf(opening); at >= 0; at = pdf.indexOf(opening, at + 1))
+                restamp(pdf, at + qsizetype(opening.size()), iso, closing);
+        }
+    }
 }
 
 QByteArray pdfBytes(const SheetData &data, std::optional<long long> epoch)
@@ -81,6 +102,12 @@ QByteArray pdfBytes(const SheetData &data, std::optional<long long> epoch)
         pdf.setResolution(kPdfDotsPerInch);
         pdf.setCreator(QStringLiteral("varnel-sheet ") + q(data.version));
         pdf.setTitle(q(sheetTitle(data)));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // Qt 6.8 names every document anew; the same sheet keeps its name.
+        pdf.setDocumentId(QUuid::createUuidV5(QUuid(QStringLiteral("{5f3c1d2e-8b7a-4e21-9c0d-6a1b2c3d4e5f}")),
+                                              q(sheetTitle(data) + " " + data.date + " " + data.version + " "
+                                                + (data.page == Paper::Letter ? "Letter" : "A4"))));
+#endif
         const PageSize page = pageMillimetres(data.page);
         pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(page.width, page.height), QPageSize::Millimeter),
                                       QPageLayout::Portrait, QMarginsF()));
@@ -88,7 +115,7 @@ QByteArray pdfBytes(const SheetData &data, std::optional<long long> epoch)
         paintSheet(p, data, kPdfDotsPerInch / 25.4, SheetPages::WithTemplate, [&] { pdf.newPage(); });
     }
     if (epoch)
-        fixCreationDate(bytes, *epoch);
+        fixDates(bytes, *epoch);
     return bytes;
 }
 
