@@ -13,6 +13,8 @@
 
 #include <doctest.h>
 
+#include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -150,10 +152,10 @@ TEST_CASE("a failure is told and writes nothing")
 
 // Each control at its design rectangle, converted at the window's DPI
 // independently of the builder: 15 twips a pixel at 96, 10 at 144.
-TEST_CASE("every control where its design puts it, at 96 and 144 DPI")
+TEST_CASE("every control where its design puts it, at 96, 120, 144 and 192 DPI")
 {
     const WindowDesign *designs[] = {&kForm1Design, &kForm2Design, &kWebDesign};
-    for (UINT dpi : {96u, 144u}) {
+    for (UINT dpi : {96u, 120u, 144u, 192u}) {
         for (const WindowDesign *design : designs) {
             DesignWindow window(*design, dpi);
             RECT client;
@@ -186,13 +188,126 @@ TEST_CASE("every control where its design puts it, at 96 and 144 DPI")
     }
 }
 
-TEST_CASE("a picture box sized to its image shows it unscaled inside its border")
+namespace {
+
+// A picture box's client area as it paints itself, 0xRRGGBB a pixel.
+std::vector<std::uint32_t> painted(HWND picture, SIZE &size)
 {
-    DesignWindow notes(kForm2Design, 144);
     RECT client;
-    GetClientRect(notes.control("Picture1"), &client);
-    CHECK(client.right == 200); // the dimension diagram, 200 x 174, at any DPI
-    CHECK(client.bottom == 174);
+    GetClientRect(picture, &client);
+    size = {client.right, client.bottom};
+    BITMAPINFO info {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void *bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP canvas = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, canvas);
+    SendMessageW(picture, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    GdiFlush();
+    const auto *pixels = static_cast<const std::uint32_t *>(bits);
+    std::vector<std::uint32_t> result(pixels, pixels + size.cx * size.cy);
+    SelectObject(dc, old);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+    for (std::uint32_t &pixel : result)
+        pixel &= 0xFFFFFF;
+    return result;
+}
+
+// The bitmap resource's own pixels.
+std::vector<std::uint32_t> resourcePixels(const wchar_t *name, SIZE &size)
+{
+    auto bitmap
+        = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    REQUIRE(bitmap);
+    BITMAP header {};
+    GetObjectW(bitmap, sizeof header, &header);
+    size = {header.bmWidth, header.bmHeight};
+    BITMAPINFO info {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.cx * size.cy));
+    HDC dc = GetDC(nullptr);
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(bitmap);
+    for (std::uint32_t &pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+int channelDifference(std::uint32_t a, std::uint32_t b)
+{
+    int sum = 0;
+    for (int shift : {0, 8, 16})
+        sum += std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
+    return sum / 3;
+}
+
+} // namespace
+
+// At every DPI a picture fills its box as at 96: its image scaled by
+// dpi / 96, each pixel over the image's pixel at the same point (within
+// what a smoothing filter blends at the drawing's edges), and the labels
+// inside over the same points of the image.
+TEST_CASE("pictures scale with the DPI, their labels on the same points")
+{
+    const struct
+    {
+        const WindowDesign *design;
+        const char *picture;
+        const wchar_t *resource;
+    } rows[] = {
+        {&kForm1Design, "Picture1", L"ANTENNA_PHOTO"},
+        {&kForm2Design, "Picture1", L"DIMENSION_DIAGRAM"},
+        {&kForm2Design, "Picture2", L"CAPACITOR_SKETCH"},
+    };
+    for (const auto &row : rows) {
+        SIZE imageSize {};
+        const std::vector<std::uint32_t> image = resourcePixels(row.resource, imageSize);
+        for (UINT dpi : {96u, 120u, 144u, 192u}) {
+            const std::string where = std::string(row.design->name) + "." + row.picture + " at " + std::to_string(dpi);
+            INFO(where);
+            DesignWindow window(*row.design, dpi);
+            const HWND picture = window.control(row.picture);
+            SIZE size {};
+            const std::vector<std::uint32_t> shown = painted(picture, size);
+            const int scale = static_cast<int>(dpi);
+            if (std::string_view(row.picture) != "Picture1" || row.design == &kForm2Design) {
+                // Sized to its image: the image at this DPI, no more.
+                CHECK(size.cx == (imageSize.cx * scale + 48) / 96);
+                CHECK(size.cy == (imageSize.cy * scale + 48) / 96);
+            }
+            long long total = 0;
+            long long count = 0;
+            for (int y = 0; y < size.cy; ++y) {
+                for (int x = 0; x < size.cx; ++x) {
+                    const int sx = (2 * x + 1) * 96 / (2 * scale);
+                    const int sy = (2 * y + 1) * 96 / (2 * scale);
+                    if (sx >= imageSize.cx || sy >= imageSize.cy)
+                        continue;
+                    total += channelDifference(shown[static_cast<std::size_t>(y * size.cx + x)],
+                                               image[static_cast<std::size_t>(sy * imageSize.cx + sx)]);
+                    ++count;
+                }
+            }
+            REQUIRE(count > 0);
+            // Unscaled, or grey beyond a 96-DPI image, gives 40 and more.
+            if (dpi == 96)
+                CHECK(total == 0);
+            else
+                CHECK(total / count <= 8);
+            for (const ControlDesign &control : row.design->controls) {
+                if (control.parent != row.picture)
+                    continue;
+                RECT at;
+                GetWindowRect(window.control(control.name), &at);
+                MapWindowPoints(nullptr, picture, reinterpret_cast<POINT *>(&at), 2);
+                const int at96 = (control.left + 7) / 15;
+                CHECK(std::abs(at.left - (at96 * scale + 48) / 96) <= 1);
+                CHECK(std::abs(at.top - ((control.top + 7) / 15 * scale + 48) / 96) <= 1);
+            }
+        }
+    }
 }
 
 TEST_CASE("stacking follows the tab index")

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,15 @@ constexpr int controlId(std::size_t index)
 // The COLORREF of a design colour: RGB as given, the named system colours
 // through GetSysColor.
 COLORREF colourRef(const Colour &colour);
+
+// What a picture box shows: its bitmap, drawn at the DPI of its window.
+struct PictureImage
+{
+    HBITMAP bitmap = nullptr;
+    int width = 0; // the bitmap's own pixels, its size at 96 DPI
+    int height = 0;
+    UINT dpi = 96;
+};
 
 class DesignWindow
 {
@@ -84,7 +94,7 @@ private:
     std::vector<HWND> m_controls; // in design order
     std::vector<std::pair<FontDesign, HFONT>> m_fonts;
     std::vector<std::pair<COLORREF, HBRUSH>> m_brushes;
-    std::vector<HBITMAP> m_bitmaps;
+    std::vector<std::unique_ptr<PictureImage>> m_pictures;
 };
 
 } // namespace varnel::win32
