@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QList>
 #include <QTest>
+
 #include <QTextEdit>
+#include <cstdlib>
 
 #include <clocale>
 
@@ -79,6 +81,41 @@ inline QColor expectedColour(const Colour &colour)
             return QApplication::palette().color(named.role);
     }
     return {};
+}
+
+// What a picture box's canvas paints by itself, without the labels on it,
+// in the screen's pixels.
+inline QImage paintedPicture(QWidget *canvas)
+{
+    const qreal scale = canvas->devicePixelRatioF();
+    QImage image((QSizeF(canvas->size()) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::black);
+    canvas->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    return image;
+}
+
+// How far a picture box's canvas, as painted at the screen's scale, lies
+// from its 96-DPI image: the mean difference of a channel (0 to 255), each
+// painted pixel against the image's pixel at the same point.
+inline double differenceFromImage(const QImage &painted, const QImage &image, qreal scale)
+{
+    long long total = 0;
+    long long count = 0;
+    for (int y = 0; y < painted.height(); ++y) {
+        for (int x = 0; x < painted.width(); ++x) {
+            const int sx = int((x + 0.5) / scale);
+            const int sy = int((y + 0.5) / scale);
+            if (sx >= image.width() || sy >= image.height())
+                continue;
+            const QColor a = painted.pixelColor(x, y);
+            const QColor b = image.pixelColor(sx, sy);
+            total
+                += (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue())) / 3;
+            ++count;
+        }
+    }
+    return count ? double(total) / double(count) : 255.0;
 }
 
 // Checks one control of a built window against its design row: geometry,

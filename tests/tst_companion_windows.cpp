@@ -69,6 +69,7 @@ private slots:
     void notesFollowTheDesign();
     void notesTextsWordForWord();
     void notesTabCycle();
+    void notesPicturesAtScale();
     void notesTwiceIsOneWindow();
     void notesReloadAfterClose();
     void mainWindowClosesAlone();
@@ -182,6 +183,26 @@ void TestCompanions::notesTextsWordForWord()
             = QAccessible::queryAccessibleInterface(window->findChild<QWidget *>(QLatin1String(name)));
         QVERIFY2(picture->text(QAccessible::Description).size() > 40, name);
     }
+}
+
+// Both drawings fill their boxes at the screen's scale as at scale 1, and
+// the diagram's labels lie over the same points of it (they are placed in
+// its 96-DPI pixels, which Qt scales with the image).
+void TestCompanions::notesPicturesAtScale()
+{
+    QWidget *window = showNotes();
+    QVERIFY(window);
+    for (const char *name : {"Picture1", "Picture2"}) {
+        auto *box = window->findChild<PictureBox *>(QLatin1String(name));
+        const qreal scale = box->canvas()->devicePixelRatioF();
+        const QImage shown = paintedPicture(box->canvas());
+        QCOMPARE(shown.size(), (QSizeF(box->pixmap().deviceIndependentSize()) * scale).toSize());
+        const double difference = differenceFromImage(shown, box->pixmap().toImage(), scale);
+        QVERIFY2(difference <= (scale == 1 ? 0 : 8), qPrintable(QString::number(difference)));
+    }
+    auto *diagram = window->findChild<PictureBox *>(QStringLiteral("Picture1"));
+    QCOMPARE(window->findChild<QWidget *>(QStringLiteral("Text2"))->mapTo(diagram->canvas(), QPoint()),
+             QPoint((2520 + 7) / 15, (480 + 7) / 15));
 }
 
 void TestCompanions::notesTabCycle()

@@ -38,6 +38,11 @@ bool PictureBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_canvas && event->type() == QEvent::Paint) {
         QPainter painter(m_canvas);
+        // On a scaled screen Qt draws the 96-DPI picture larger; smoothly,
+        // as Windows does, rather than by doubling every other pixel. At
+        // scale 1 the pixels are copied as they are.
+        if (m_canvas->devicePixelRatioF() != 1.0)
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(0, 0, m_pixmap);
         return true;
     }
