@@ -70,6 +70,7 @@ private slots:
     void notesTextsWordForWord();
     void notesTabCycle();
     void notesPicturesAtScale();
+    void everyTextReadsOnEveryTheme();
     void notesTwiceIsOneWindow();
     void notesReloadAfterClose();
     void mainWindowClosesAlone();
@@ -203,6 +204,97 @@ void TestCompanions::notesPicturesAtScale()
     auto *diagram = window->findChild<PictureBox *>(QStringLiteral("Picture1"));
     QCOMPARE(window->findChild<QWidget *>(QStringLiteral("Text2"))->mapTo(diagram->canvas(), QPoint()),
              QPoint((2520 + 7) / 15, (480 + 7) / 15));
+}
+
+namespace {
+
+// WCAG's contrast ratio, worked out here apart from the program's rule.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a);
+    const double y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// A theme as Fusion and qt6ct's schemes give one.
+QPalette themePalette(const QColor &window, const QColor &text, const QColor &base, const QColor &button)
+{
+    QPalette palette(button, window);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Button, button);
+    return palette;
+}
+
+// Each text of a window by its name, with the colours it is painted in.
+QHash<QString, std::pair<QColor, QColor>> textColours(QWidget *window)
+{
+    QHash<QString, std::pair<QColor, QColor>> colours;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QTextEdit *>(widget))
+            colours[widget->objectName()]
+                = {widget->palette().color(QPalette::Base), widget->palette().color(QPalette::Text)};
+        else if (auto *label = qobject_cast<QLabel *>(widget))
+            colours[label->objectName()]
+                = {label->palette().color(QPalette::Window), label->palette().color(QPalette::WindowText)};
+    }
+    return colours;
+}
+
+} // namespace
+
+// Under a dark and a high-contrast palette every text of the three windows
+// reads: 4.5:1 at least, or where the design's own colours give less on
+// the light theme, no less than there.
+void TestCompanions::everyTextReadsOnEveryTheme()
+{
+    const auto allTexts = [this] {
+        QHash<QString, std::pair<QColor, QColor>> texts;
+        const auto add = [&](const QString &window, QWidget *widget) {
+            const auto colours = textColours(widget);
+            for (auto it = colours.begin(); it != colours.end(); ++it)
+                texts[window + QLatin1Char('.') + it.key()] = it.value();
+        };
+        add(QStringLiteral("Form1"), m_form1.get());
+        add(QStringLiteral("Form2"), showNotes());
+        add(QStringLiteral("web"), showWeb());
+        return texts;
+    };
+    const auto light = allTexts();
+    QCOMPARE(light.size(), 27 + 7 + 3); // Form1's text boxes, Form2's, the link window's labels
+    const QPalette original = QApplication::palette();
+    const struct
+    {
+        const char *name;
+        QPalette palette;
+    } themes[] = {
+        {"dark", themePalette(QColor(53, 53, 53), Qt::white, QColor(42, 42, 42), QColor(53, 53, 53))},
+        {"high-contrast black", themePalette(Qt::black, Qt::white, Qt::black, Qt::black)},
+        {"high-contrast white", themePalette(Qt::white, Qt::black, Qt::white, Qt::white)},
+    };
+    for (const auto &theme : themes) {
+        QApplication::setPalette(theme.palette);
+        cleanup();
+        init();
+        const auto shown = allTexts();
+        for (auto it = light.begin(); it != light.end(); ++it) {
+            const double floor = std::min(4.5, contrast(it->first, it->second));
+            const auto &[background, text] = shown.value(it.key());
+            const double ratio = contrast(background, text);
+            QVERIFY2(ratio >= floor - 0.01,
+                     qPrintable(QStringLiteral("%1 on %2: %3 on %4, %5:1 (at least %6)")
+                                    .arg(it.key(), QLatin1String(theme.name), text.name(), background.name())
+                                    .arg(ratio, 0, 'f', 2)
+                                    .arg(floor, 0, 'f', 2)));
+        }
+    }
+    QApplication::setPalette(original);
 }
 
 void TestCompanions::notesTabCycle()

@@ -13,6 +13,8 @@
 
 #include <doctest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -307,6 +309,101 @@ TEST_CASE("pictures scale with the DPI, their labels on the same points")
                 CHECK(std::abs(at.top - ((control.top + 7) / 15 * scale + 48) / 96) <= 1);
             }
         }
+    }
+}
+
+namespace {
+
+// WCAG's contrast ratio, worked out here apart from the program's rule.
+double contrast(COLORREF a, COLORREF b)
+{
+    const auto luminance = [](COLORREF c) {
+        const auto linear = [](int v) {
+            const double x = v / 255.0;
+            return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(GetRValue(c)) + 0.7152 * linear(GetGValue(c)) + 0.0722 * linear(GetBValue(c));
+    };
+    const double x = luminance(a);
+    const double y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+struct Painted
+{
+    COLORREF background;
+    COLORREF text;
+};
+
+// The colours each text of a window is painted in, as the control asks
+// its window for them.
+std::vector<std::pair<std::string, Painted>> textColours(const DesignWindow &window)
+{
+    std::vector<std::pair<std::string, Painted>> colours;
+    HDC dc = CreateCompatibleDC(nullptr);
+    for (const ControlDesign &row : window.design().controls) {
+        if (row.kind != ControlKind::TextBox && row.kind != ControlKind::Label)
+            continue;
+        SetBkColor(dc, RGB(1, 2, 3));
+        SetTextColor(dc, RGB(4, 5, 6));
+        SendMessageW(window.hwnd(), row.kind == ControlKind::TextBox ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
+                     reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window.control(row.name)));
+        colours.emplace_back(std::string(window.design().name) + "." + std::string(row.name),
+                             Painted {GetBkColor(dc), GetTextColor(dc)});
+    }
+    DeleteDC(dc);
+    return colours;
+}
+
+std::vector<std::pair<std::string, Painted>> allTexts()
+{
+    std::vector<std::pair<std::string, Painted>> texts;
+    for (const WindowDesign *design : {&kForm1Design, &kForm2Design, &kWebDesign}) {
+        DesignWindow window(*design, 96);
+        const auto colours = textColours(window);
+        texts.insert(texts.end(), colours.begin(), colours.end());
+    }
+    return texts;
+}
+
+} // namespace
+
+// On the light theme every text as designed; on a dark one readable
+// (4.5:1, or no less than the design gives on the light theme); in high
+// contrast in the user's own colours only.
+TEST_CASE("every text reads on every theme")
+{
+    const SystemColours light {{255, 255, 255}, {0, 0, 0}, {0, 0, 0}, {240, 240, 240}, {0, 0, 0}, false};
+    const SystemColours dark {{32, 32, 32}, {255, 255, 255}, {255, 255, 255}, {43, 43, 43}, {255, 255, 255}, false};
+    const SystemColours highContrastBlack {{0, 0, 0}, {255, 255, 255}, {255, 255, 255}, {0, 0, 0}, {255, 255, 0}, true};
+    struct Restore
+    {
+        ~Restore() { useThemeForTesting(nullptr); }
+    } restore;
+    useThemeForTesting(&light);
+    const auto designed = allTexts();
+    REQUIRE(designed.size() == 27 + 7 + 3);
+    // As designed: the peach captions' text black, the results red on white.
+    for (const auto &[name, colours] : designed) {
+        if (name == "Form1.Text6")
+            CHECK(colours.text == RGB(0, 0, 0));
+        if (name == "Form1.Text10")
+            CHECK((colours.background == RGB(255, 255, 255) && colours.text == RGB(255, 0, 0)));
+    }
+    useThemeForTesting(&dark);
+    const auto onDark = allTexts();
+    for (std::size_t i = 0; i < designed.size(); ++i) {
+        INFO(onDark[i].first);
+        const double floor = std::min(4.5, contrast(designed[i].second.background, designed[i].second.text));
+        const double ratio = contrast(onDark[i].second.background, onDark[i].second.text);
+        CHECK(ratio >= floor - 0.01);
+    }
+    useThemeForTesting(&highContrastBlack);
+    for (const auto &[name, colours] : allTexts()) {
+        INFO(name);
+        const bool label = name.starts_with("web.");
+        CHECK(colours.background == (label ? RGB(0, 0, 0) : RGB(0, 0, 0)));
+        CHECK(colours.text == (label ? RGB(255, 255, 0) : RGB(255, 255, 255)));
     }
 }
 

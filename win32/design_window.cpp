@@ -186,24 +186,37 @@ RECT designRect(const ControlDesign &control, UINT dpi)
     return {left, top, left + twipsToPixels(control.width, dpi), top + twipsToPixels(control.height, dpi)};
 }
 
-COLORREF colourRef(const Colour &colour)
+namespace {
+
+const SystemColours *g_testTheme = nullptr;
+
+Rgb systemRgb(int index)
 {
-    switch (colour.kind) {
-    case Colour::Kind::Rgb:
-        return RGB((colour.rgb >> 16) & 0xFF, (colour.rgb >> 8) & 0xFF, colour.rgb & 0xFF);
-    case Colour::Kind::Window:
-        return GetSysColor(COLOR_WINDOW);
-    case Colour::Kind::WindowText:
-        return GetSysColor(COLOR_WINDOWTEXT);
-    case Colour::Kind::MenuText:
-        return GetSysColor(COLOR_MENUTEXT);
-    case Colour::Kind::ButtonFace:
-    case Colour::Kind::Unset:
-        return GetSysColor(COLOR_BTNFACE);
-    case Colour::Kind::ButtonText:
-        return GetSysColor(COLOR_BTNTEXT);
-    }
-    return GetSysColor(COLOR_BTNFACE);
+    const COLORREF colour = GetSysColor(index);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+} // namespace
+
+SystemColours systemColours()
+{
+    if (g_testTheme)
+        return *g_testTheme;
+    HIGHCONTRASTW contrast {sizeof contrast, 0, nullptr};
+    const bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0)
+        && (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    return {systemRgb(COLOR_WINDOW),  systemRgb(COLOR_WINDOWTEXT), systemRgb(COLOR_MENUTEXT),
+            systemRgb(COLOR_BTNFACE), systemRgb(COLOR_BTNTEXT),    high};
+}
+
+void useThemeForTesting(const SystemColours *theme)
+{
+    g_testTheme = theme;
+}
+
+COLORREF colourRef(Rgb colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
 }
 
 DesignWindow::DesignWindow(const WindowDesign &design, UINT dpi)
@@ -414,17 +427,26 @@ LRESULT DesignWindow::controlColours(HDC dc, HWND control)
     const ControlDesign *row = designOf(control);
     if (!row || row->background.kind == Colour::Kind::Unset)
         return 0;
-    const COLORREF background = colourRef(row->background);
+    // By the designs' one rule: as designed on a light theme, readable on
+    // a dark one, the user's own colours in high contrast.
+    const ColourPair pair
+        = resolvePair(row->background, row->foreground, systemColours(), row->kind == ControlKind::TextBox);
+    const COLORREF background = colourRef(pair.background);
     SetBkColor(dc, background);
     if (row->foreground.kind != Colour::Kind::Unset)
-        SetTextColor(dc, colourRef(row->foreground));
-    for (auto &[colour, brush] : m_brushes) {
-        if (colour == background)
-            return reinterpret_cast<LRESULT>(brush);
+        SetTextColor(dc, colourRef(pair.foreground));
+    return reinterpret_cast<LRESULT>(brushFor(background));
+}
+
+HBRUSH DesignWindow::brushFor(COLORREF colour)
+{
+    for (auto &[made, brush] : m_brushes) {
+        if (made == colour)
+            return brush;
     }
-    HBRUSH brush = CreateSolidBrush(background);
-    m_brushes.emplace_back(background, brush);
-    return reinterpret_cast<LRESULT>(brush);
+    HBRUSH brush = CreateSolidBrush(colour);
+    m_brushes.emplace_back(colour, brush);
+    return brush;
 }
 
 void DesignWindow::moveFocus(HWND from, bool backwards)
@@ -493,11 +515,17 @@ LRESULT DesignWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(m_hwnd, &client);
-        HBRUSH brush = CreateSolidBrush(colourRef(m_design.background));
-        FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
-        DeleteObject(brush);
+        FillRect(reinterpret_cast<HDC>(wParam), &client,
+                 brushFor(colourRef(resolveWindowBackground(m_design.background, systemColours()))));
         return 1;
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+    case WM_SETTINGCHANGE:
+        // A new theme, or high contrast switched: every control repaints
+        // in the colours the rule gives on it.
+        RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+        break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
         if (const LRESULT brush = controlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))

@@ -6,6 +6,7 @@
 // procedure reaches through GWLP_USERDATA.
 #pragma once
 
+#include "designs/colour_rule.h"
 #include "designs/window_design.h"
 
 #include <windows.h>
@@ -28,9 +29,14 @@ constexpr int controlId(std::size_t index)
     return 100 + static_cast<int>(index);
 }
 
-// The COLORREF of a design colour: RGB as given, the named system colours
-// through GetSysColor.
-COLORREF colourRef(const Colour &colour);
+// The user's theme in the designs' terms: GetSysColor's colours, and
+// whether high contrast is on.
+SystemColours systemColours();
+// For tests: the theme the windows resolve their colours on instead of the
+// system's; null for the system's again.
+void useThemeForTesting(const SystemColours *theme);
+
+COLORREF colourRef(Rgb colour);
 
 // What a picture box shows: its bitmap, drawn at the DPI of its window.
 struct PictureImage
@@ -86,6 +92,7 @@ private:
     void build();
     HFONT fontFor(const FontDesign &font);
     LRESULT controlColours(HDC dc, HWND control);
+    HBRUSH brushFor(COLORREF colour);
     void moveFocus(HWND from, bool backwards);
 
     const WindowDesign &m_design;

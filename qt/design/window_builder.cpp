@@ -1,5 +1,7 @@
 #include "qt/design/window_builder.h"
 
+#include "designs/colour_rule.h"
+
 #include "qt/design/bitmap_files.h"
 #include "qt/design/cursors.h"
 #include "qt/design/picture_box.h"
@@ -35,18 +37,40 @@ Qt::Alignment toQt(Align align)
     return Qt::AlignLeft;
 }
 
-void applyColours(QWidget *widget, const ControlDesign &control, QPalette::ColorRole backgroundRole,
-                  QPalette::ColorRole foregroundRole)
+QColor toQColor(Rgb colour)
 {
-    const QPalette system = QApplication::palette();
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+// The user's theme in the designs' terms.
+SystemColours systemColours(const QPalette &palette)
+{
+    const auto rgb = [&](QPalette::ColorRole role) {
+        const QColor colour = palette.color(QPalette::Active, role);
+        return Rgb {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+                    static_cast<std::uint8_t>(colour.blue())};
+    };
+    return {rgb(QPalette::Base),   rgb(QPalette::Text),       rgb(QPalette::WindowText),
+            rgb(QPalette::Button), rgb(QPalette::ButtonText), false};
+}
+
+// A text's colours by the designs' one rule: as designed on a light theme,
+// readable on any other. `textBox` tells a text box from a label.
+void applyColours(QWidget *widget, const ControlDesign &control, QPalette::ColorRole backgroundRole,
+                  QPalette::ColorRole foregroundRole, bool textBox)
+{
+    const SystemColours system = systemColours(QApplication::palette());
     QPalette palette = widget->palette();
-    if (control.background.kind != Colour::Kind::Unset) {
-        const QColor colour = resolveColour(control.background, system);
-        palette.setColor(QPalette::All, backgroundRole, colour);
-    }
-    if (control.foreground.kind != Colour::Kind::Unset) {
-        const QColor colour = resolveColour(control.foreground, system);
-        palette.setColor(QPalette::All, foregroundRole, colour);
+    const bool background = control.background.kind != Colour::Kind::Unset;
+    const bool foreground = control.foreground.kind != Colour::Kind::Unset;
+    if (background && foreground) {
+        const ColourPair pair = resolvePair(control.background, control.foreground, system, textBox);
+        palette.setColor(QPalette::All, backgroundRole, toQColor(pair.background));
+        palette.setColor(QPalette::All, foregroundRole, toQColor(pair.foreground));
+    } else if (background) {
+        palette.setColor(QPalette::All, backgroundRole, toQColor(resolveColour(control.background, system)));
+    } else if (foreground) {
+        palette.setColor(QPalette::All, foregroundRole, toQColor(resolveColour(control.foreground, system)));
     }
     widget->setPalette(palette);
 }
@@ -92,7 +116,7 @@ QWidget *makeTextBox(const ControlDesign &control, QWidget *parent)
         edit->setAlignment(toQt(control.align) | Qt::AlignVCenter);
         edit->setMaxLength(std::numeric_limits<int>::max()); // any text, any length
         edit->setCursorPosition(0);
-        applyColours(edit, control, QPalette::Base, QPalette::Text);
+        applyColours(edit, control, QPalette::Base, QPalette::Text, true);
         return edit;
     }
     auto *edit = makeWidget<QTextEdit>(control, parent);
@@ -117,7 +141,7 @@ QWidget *makeTextBox(const ControlDesign &control, QWidget *parent)
     QTextCursor all(edit->document());
     all.select(QTextCursor::Document);
     all.mergeBlockFormat(spacing);
-    applyColours(edit, control, QPalette::Base, QPalette::Text);
+    applyColours(edit, control, QPalette::Base, QPalette::Text, true);
     return edit;
 }
 
@@ -144,7 +168,7 @@ QWidget *makeControl(const ControlDesign &control, QWidget *parent)
         label->setWordWrap(true);
         label->setAlignment(toQt(control.align) | Qt::AlignTop);
         label->setAutoFillBackground(true);
-        applyColours(label, control, QPalette::Window, QPalette::WindowText);
+        applyColours(label, control, QPalette::Window, QPalette::WindowText, false);
         return label;
     }
     }
@@ -178,23 +202,9 @@ void BuiltControls::insert(std::string_view name, QWidget *widget)
 
 QColor resolveColour(const Colour &colour, const QPalette &systemPalette)
 {
-    switch (colour.kind) {
-    case Colour::Kind::Unset:
+    if (colour.kind == Colour::Kind::Unset)
         return {};
-    case Colour::Kind::Rgb:
-        return QColor::fromRgb(static_cast<QRgb>(colour.rgb));
-    case Colour::Kind::Window:
-        return systemPalette.color(QPalette::Base);
-    case Colour::Kind::WindowText:
-        return systemPalette.color(QPalette::Text);
-    case Colour::Kind::MenuText:
-        return systemPalette.color(QPalette::WindowText);
-    case Colour::Kind::ButtonFace:
-        return systemPalette.color(QPalette::Button);
-    case Colour::Kind::ButtonText:
-        return systemPalette.color(QPalette::ButtonText);
-    }
-    return {};
+    return toQColor(varnel::resolveColour(colour, systemColours(systemPalette)));
 }
 
 QString shownDesignFamily()
@@ -255,7 +265,8 @@ BuiltControls buildWindow(const WindowDesign &design, QWidget *window)
     window->setFont(designFont(fonts::standard));
     window->setAutoFillBackground(true);
     QPalette palette = window->palette();
-    palette.setColor(QPalette::All, QPalette::Window, resolveColour(design.background, QApplication::palette()));
+    palette.setColor(QPalette::All, QPalette::Window,
+                     toQColor(resolveWindowBackground(design.background, systemColours(QApplication::palette()))));
     window->setPalette(palette);
 
     const QRect client = pixelRect(design.left, design.top, design.clientWidth, design.clientHeight);
