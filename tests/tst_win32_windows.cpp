@@ -112,8 +112,8 @@ TEST_CASE("COMPUTE writes the texts of the shared table")
     for (const TextsWrittenRow &row : kTextsWritten) {
         INFO(std::string(row.tag));
         Fixture f;
-        MainWindow form1(
-            f.reporter, f.companions, [&] { return std::string(row.separator); }, 96);
+        const auto separator = [&] { return std::string(row.separator); };
+        MainWindow form1(f.reporter, f.companions, separator, 96);
         form1.show(SW_SHOWNOACTIVATE);
         setText(form1.control("Text3"), row.input);
         SendMessageW(form1.control("Command1"), BM_CLICK, 0, 0);
@@ -137,8 +137,8 @@ TEST_CASE("a failure is told and writes nothing")
     for (const auto &row : rows) {
         INFO(std::string(row.input));
         Fixture f;
-        MainWindow form1(
-            f.reporter, f.companions, [&] { return std::string(row.separator); }, 96);
+        const auto separator = [&] { return std::string(row.separator); };
+        MainWindow form1(f.reporter, f.companions, separator, 96);
         form1.show(SW_SHOWNOACTIVATE);
         SendMessageW(form1.control("Command1"), BM_CLICK, 0, 0); // the design's 137.500 first
         const std::string before = results(form1);
@@ -424,8 +424,8 @@ TEST_CASE("stacking follows the tab index")
 TEST_CASE("Tab follows the tab index; Enter presses a button, not the input")
 {
     Fixture f;
-    MainWindow form1(
-        f.reporter, f.companions, [] { return std::string("."); }, 96);
+    const auto dot = [] { return std::string("."); };
+    MainWindow form1(f.reporter, f.companions, dot, 96);
     form1.show();
     form1.focusFirst();
     CHECK(GetFocus() == form1.control("Picture1"));
@@ -449,8 +449,8 @@ TEST_CASE("Tab follows the tab index; Enter presses a button, not the input")
 TEST_CASE("one of each companion window, made afresh after it is closed")
 {
     Fixture f;
-    MainWindow form1(
-        f.reporter, f.companions, [] { return std::string("."); }, 96);
+    const auto dot = [] { return std::string("."); };
+    MainWindow form1(f.reporter, f.companions, dot, 96);
     SendMessageW(form1.control("Command2"), BM_CLICK, 0, 0);
     NotesWindow *notes = f.companions.notes();
     REQUIRE(notes);
