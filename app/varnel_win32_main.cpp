@@ -2,8 +2,10 @@
 // closes.
 #include "platform/locale_numbers.h"
 #include "platform/program_start.h"
-#include "win32/error_reporter.h"
-#include "win32/windows.h"
+#include "win32/companion/companion_windows.h"
+#include "win32/design/application.h"
+#include "win32/design/error_reporter.h"
+#include "win32/main/main_window.h"
 
 #include <objbase.h>
 #include <windows.h>
@@ -22,7 +24,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
     const UINT dpi = varnel::win32::systemDpi();
     varnel::win32::CompanionWindows companions(reporter, starter, dpi);
     {
-        varnel::win32::MainWindow form1(reporter, companions, varnel::localeDecimalSeparator, dpi);
+        varnel::win32::Form1 form1(reporter, companions, varnel::localeDecimalSeparator, dpi);
         varnel::win32::countWindow(form1);
         form1.show(show);
         form1.focusFirst();

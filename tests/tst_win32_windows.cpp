@@ -8,8 +8,9 @@
 #include "designs/notes_window_design.h"
 #include "designs/web_link_window_design.h"
 #include "texts_written.h"
-#include "win32/text.h"
-#include "win32/windows.h"
+#include "win32/companion/companion_windows.h"
+#include "win32/design/text.h"
+#include "win32/main/main_window.h"
 
 #include <doctest.h>
 
@@ -66,7 +67,7 @@ void setText(HWND control, const std::string &value)
 }
 
 // The twelve result fields, blank separated, in the command's write order.
-std::string results(const MainWindow &window)
+std::string results(const Form1 &window)
 {
     std::string all;
     for (const ResultFieldInfo &field : kResultFields)
@@ -113,7 +114,7 @@ TEST_CASE("COMPUTE writes the texts of the shared table")
         INFO(std::string(row.tag));
         Fixture f;
         const auto separator = [&] { return std::string(row.separator); };
-        MainWindow form1(f.reporter, f.companions, separator, 96);
+        Form1 form1(f.reporter, f.companions, separator, 96);
         form1.show(SW_SHOWNOACTIVATE);
         setText(form1.control("Text3"), row.input);
         SendMessageW(form1.control("Command1"), BM_CLICK, 0, 0);
@@ -138,7 +139,7 @@ TEST_CASE("a failure is told and writes nothing")
         INFO(std::string(row.input));
         Fixture f;
         const auto separator = [&] { return std::string(row.separator); };
-        MainWindow form1(f.reporter, f.companions, separator, 96);
+        Form1 form1(f.reporter, f.companions, separator, 96);
         form1.show(SW_SHOWNOACTIVATE);
         SendMessageW(form1.control("Command1"), BM_CLICK, 0, 0); // the design's 137.500 first
         const std::string before = results(form1);
@@ -425,7 +426,7 @@ TEST_CASE("Tab follows the tab index; Enter presses a button, not the input")
 {
     Fixture f;
     const auto dot = [] { return std::string("."); };
-    MainWindow form1(f.reporter, f.companions, dot, 96);
+    Form1 form1(f.reporter, f.companions, dot, 96);
     form1.show();
     form1.focusFirst();
     CHECK(GetFocus() == form1.control("Picture1"));
@@ -450,9 +451,9 @@ TEST_CASE("one of each companion window, made afresh after it is closed")
 {
     Fixture f;
     const auto dot = [] { return std::string("."); };
-    MainWindow form1(f.reporter, f.companions, dot, 96);
+    Form1 form1(f.reporter, f.companions, dot, 96);
     SendMessageW(form1.control("Command2"), BM_CLICK, 0, 0);
-    NotesWindow *notes = f.companions.notes();
+    Form2 *notes = f.companions.notes();
     REQUIRE(notes);
     const HWND first = notes->hwnd();
     CHECK(GetWindow(first, GW_OWNER) == nullptr);
@@ -483,7 +484,7 @@ TEST_CASE("the link hands one command line to program start, hidden")
         INFO(fails);
         Fixture f;
         f.starter.fail = fails;
-        WebLinkWindow web(f.reporter, f.starter, 96);
+        Web web(f.reporter, f.starter, 96);
         const HWND link = web.control("lblWebPage");
         const int id = GetDlgCtrlID(link);
         SendMessageW(web.hwnd(), WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), reinterpret_cast<LPARAM>(link));

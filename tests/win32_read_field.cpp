@@ -6,8 +6,8 @@
 #include "designs/main_window_design.h"
 #include "designs/notes_window_design.h"
 #include "designs/web_link_window_design.h"
-#include "win32/design_window.h"
-#include "win32/text.h"
+#include "win32/design/text.h"
+#include "win32/design/window_builder.h"
 
 #include <cstdio>
 #include <string>

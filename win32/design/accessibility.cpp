@@ -1,6 +1,6 @@
-#include "win32/accessibility.h"
+#include "win32/design/accessibility.h"
 
-#include "win32/text.h"
+#include "win32/design/text.h"
 
 #include <initguid.h>
 #include <oleacc.h>

@@ -1,6 +1,6 @@
-#include "win32/error_reporter.h"
+#include "win32/design/error_reporter.h"
 
-#include "win32/text.h"
+#include "win32/design/text.h"
 
 namespace varnel::win32 {
 

@@ -1,5 +1,5 @@
 // A window of the Windows front end, built from its design: the one builder
-// of this toolkit. Every control is a child window at its design rectangle
+// of this toolkit, as qt/design/window_builder is Qt's. Every control is a child window at its design rectangle
 // (twips to pixels at the window's DPI), in its font and colours, stacked so
 // that a higher tab index lies on top; Tab moves through the controls in
 // tab-index order. The window's state lives in its object, which the window
@@ -8,6 +8,7 @@
 
 #include "designs/colour_rule.h"
 #include "designs/window_design.h"
+#include "win32/design/picture_box.h"
 
 #include <windows.h>
 
@@ -37,15 +38,6 @@ SystemColours systemColours();
 void useThemeForTesting(const SystemColours *theme);
 
 COLORREF colourRef(Rgb colour);
-
-// What a picture box shows: its bitmap, drawn at the DPI of its window.
-struct PictureImage
-{
-    HBITMAP bitmap = nullptr;
-    int width = 0; // the bitmap's own pixels, its size at 96 DPI
-    int height = 0;
-    UINT dpi = 96;
-};
 
 class DesignWindow
 {
