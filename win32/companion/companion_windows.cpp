@@ -2,7 +2,29 @@
 
 #include "win32/design/application.h"
 
+#include <utility>
+
 namespace varnel::win32 {
+
+namespace {
+
+// Made on first use and counted among the program's windows; forgotten
+// once the user has closed it, so the next show makes it afresh.
+template<typename Window, typename Make> void showOne(std::unique_ptr<Window> &window, Make make)
+{
+    if (!window) {
+        window = make();
+        countWindow(*window);
+        auto counted = std::move(window->onDestroyed);
+        window->onDestroyed = [&window, counted = std::move(counted)] {
+            counted();
+            window.reset();
+        };
+    }
+    window->show();
+}
+
+} // namespace
 
 CompanionWindows::CompanionWindows(ErrorReporter &reporter, ProgramStarter &starter, UINT dpi)
     : m_reporter(reporter)
@@ -13,30 +35,12 @@ CompanionWindows::CompanionWindows(ErrorReporter &reporter, ProgramStarter &star
 
 void CompanionWindows::showNotes()
 {
-    if (!m_notes) {
-        m_notes = std::make_unique<Form2>(m_dpi);
-        countWindow(*m_notes);
-        auto counted = std::move(m_notes->onDestroyed);
-        m_notes->onDestroyed = [this, counted = std::move(counted)] {
-            counted();
-            m_notes.reset();
-        };
-    }
-    m_notes->show();
+    showOne(m_notes, [this] { return std::make_unique<Form2>(m_dpi); });
 }
 
 void CompanionWindows::showWebLink()
 {
-    if (!m_webLink) {
-        m_webLink = std::make_unique<Web>(m_reporter, m_starter, m_dpi);
-        countWindow(*m_webLink);
-        auto counted = std::move(m_webLink->onDestroyed);
-        m_webLink->onDestroyed = [this, counted = std::move(counted)] {
-            counted();
-            m_webLink.reset();
-        };
-    }
-    m_webLink->show();
+    showOne(m_webLink, [this] { return std::make_unique<Web>(m_reporter, m_starter, m_dpi); });
 }
 
 } // namespace varnel::win32
