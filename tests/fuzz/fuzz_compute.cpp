@@ -1,7 +1,7 @@
 // libFuzzer target over the whole compute path: arbitrary bytes as the
 // frequency text, read in a dot and in a comma locale, checked against the
 // compute command's contract.
-#include "tests/compute_contract.h"
+#include "tests/shared/compute_contract.h"
 
 #include <cstdint>
 #include <cstdio>

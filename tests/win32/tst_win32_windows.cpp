@@ -7,7 +7,7 @@
 #include "designs/messages.h"
 #include "designs/notes_window_design.h"
 #include "designs/web_link_window_design.h"
-#include "texts_written.h"
+#include "tests/shared/texts_written.h"
 #include "win32/companion/companion_windows.h"
 #include "win32/design/text.h"
 #include "win32/main/main_window.h"

@@ -1,4 +1,4 @@
-#include "tests/compute_contract.h"
+#include "tests/shared/compute_contract.h"
 
 #include <doctest.h>
 

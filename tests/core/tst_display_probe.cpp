@@ -1,6 +1,7 @@
 // Which display the window program can use, asked before Qt starts: the
 // environment as the user's session sets it, and sockets that answer or not.
 #include "platform/display_probe.h"
+#include "tests/shared/test_environment.h"
 
 #include <doctest.h>
 
@@ -18,46 +19,11 @@
 
 using namespace varnel;
 
-namespace {
-
-// A fresh directory for the socket, removed afterwards.
-struct ScratchDir
-{
-    std::filesystem::path path;
-    ScratchDir()
-    {
-        char pattern[] = "/tmp/varnel-display-XXXXXX";
-        path = ::mkdtemp(pattern);
-    }
-    ~ScratchDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
-// Sets or clears an environment variable for one scope.
-struct ScopedEnv
-{
-    std::string name;
-    std::optional<std::string> old;
-    ScopedEnv(std::string variable, const char *value)
-        : name(std::move(variable))
-    {
-        if (const char *current = std::getenv(name.c_str()))
-            old = current;
-        value ? ::setenv(name.c_str(), value, 1) : ::unsetenv(name.c_str());
-    }
-    ~ScopedEnv() { old ? ::setenv(name.c_str(), old->c_str(), 1) : ::unsetenv(name.c_str()); }
-};
-
-} // namespace
-
 TEST_CASE("the display the window can use is found before Qt starts")
 {
     // A listening socket stands in for a running Wayland compositor.
-    ScratchDir dir;
-    const std::string socketPath = (dir.path / "wayland-test").string();
+    testing::ScratchFolder dir("varnel-display");
+    const std::string socketPath = (dir.path() / "wayland-test").string();
     const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
@@ -102,10 +68,10 @@ TEST_CASE("the display the window can use is found before Qt starts")
     };
     for (const auto &row : rows) {
         INFO(std::string(row.tag));
-        ScopedEnv platform("QT_QPA_PLATFORM", row.platform);
-        ScopedEnv display("DISPLAY", row.display);
-        ScopedEnv wayland("WAYLAND_DISPLAY", row.wayland);
-        ScopedEnv session("XDG_SESSION_TYPE", row.session);
+        testing::ScopedVariable platform("QT_QPA_PLATFORM", row.platform);
+        testing::ScopedVariable display("DISPLAY", row.display);
+        testing::ScopedVariable wayland("WAYLAND_DISPLAY", row.wayland);
+        testing::ScopedVariable session("XDG_SESSION_TYPE", row.session);
         const DisplayChoice choice = chooseDisplay([&](std::string_view name) {
             return name == "wayland" ? row.waylandInstalled : name == "xcb" || name == "offscreen";
         });

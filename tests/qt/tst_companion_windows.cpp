@@ -1,4 +1,5 @@
 #include "test_support.h"
+#include "tests/shared/test_environment.h"
 
 #include "designs/messages.h"
 #include "designs/notes_window_design.h"
@@ -455,16 +456,15 @@ void TestCompanions::openerThatFailsIsReportedOnce()
     opener.write("#!/bin/sh\nexit 3\n");
     opener.close();
     opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", dir.path().toUtf8() + ':' + oldPath);
-
     SystemProgramStarter starter;
     CompanionWindows companions(*m_reporter, starter);
     companions.showWebLink();
     Web *web = companions.webLink();
     QVERIFY(QTest::qWaitForWindowExposed(web));
-    QTest::mouseClick(web->link(), Qt::LeftButton);
-    qputenv("PATH", oldPath);
+    {
+        const testing::ScopedPathPrefix path(dir.path().toStdString());
+        QTest::mouseClick(web->link(), Qt::LeftButton);
+    }
 
     QTRY_COMPARE(m_reporter->reports.size(), 1);
     const RecordingReporter::Report report = m_reporter->reports.first();

@@ -3,7 +3,7 @@
 #include "calc/inch_fraction.h"
 #include "calc/standard_parts.h"
 #include "numbers/number_text.h"
-#include "texts_written.h"
+#include "tests/shared/texts_written.h"
 
 #include <doctest.h>
 

@@ -2,6 +2,7 @@
 #include "app/calc_options.h"
 #include "app/decimal_sweep.h"
 #include "platform/locale_numbers.h"
+#include "tests/shared/test_environment.h"
 #include "varnel/build_info.h"
 
 #include <doctest.h>
@@ -300,7 +301,8 @@ TEST_CASE("the tool in the user's locale")
     };
     for (const auto &row : rows) {
         INFO(std::string(row.locale));
-        if (!std::setlocale(LC_ALL, row.locale)) {
+        const testing::ScopedLocale locale(row.locale);
+        if (!locale.ok()) {
             MESSAGE("locale not made here; skipped");
             continue;
         }
@@ -310,7 +312,6 @@ TEST_CASE("the tool in the user's locale")
         CHECK(runCalcCli({"--tsv", row.input}, in, out, err, localeDecimalSeparator()) == 0);
         CHECK(out.str() == row.out);
     }
-    std::setlocale(LC_ALL, "C");
 }
 
 // A stream that refuses every write, like a full disk or a closed pipe.

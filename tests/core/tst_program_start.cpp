@@ -1,4 +1,5 @@
 #include "platform/program_start.h"
+#include "tests/shared/test_environment.h"
 
 #include <doctest.h>
 
@@ -26,23 +27,6 @@ using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A fresh directory whose name has a blank in it, removed afterwards.
-struct ScratchDir
-{
-    fs::path path;
-    ScratchDir()
-    {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        path = fs::temp_directory_path() / ("varnel start " + std::to_string(stamp));
-        fs::create_directories(path);
-    }
-    ~ScratchDir()
-    {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-};
 
 // What a started stand-in wrote, once it has written it. The record is
 // renamed into place, but on Windows the renaming handle can still hold it
@@ -129,21 +113,14 @@ fs::path writeRecorder(const fs::path &dir, const std::string &name, const fs::p
     return script;
 }
 
-struct PathPrefix
-{
-    std::string old = std::getenv("PATH") ? std::getenv("PATH") : "";
-    explicit PathPrefix(const fs::path &dir) { ::setenv("PATH", (dir.string() + ":" + old).c_str(), 1); }
-    ~PathPrefix() { ::setenv("PATH", old.c_str(), 1); }
-};
-
 } // namespace
 
 TEST_CASE("start.exe opens its target with the desktop's handler, as one argument")
 {
-    ScratchDir dir;
-    const fs::path record = dir.path / "args";
-    writeRecorder(dir.path, "xdg-open", record);
-    PathPrefix path(dir.path);
+    testing::ScratchFolder dir("varnel start");
+    const fs::path record = dir.path() / "args";
+    writeRecorder(dir.path(), "xdg-open", record);
+    testing::ScopedPathPrefix path(dir.path());
     SystemProgramStarter starter;
     // A semicolon and a dollar sign would mean something to a shell.
     const StartResult result = starter.start("start.exe https://example.net/a;b$HOME/", WindowStyle::Hidden);
@@ -154,9 +131,9 @@ TEST_CASE("start.exe opens its target with the desktop's handler, as one argumen
 
 TEST_CASE("other programs start without a shell")
 {
-    ScratchDir dir;
-    const fs::path record = dir.path / "args";
-    const fs::path recorder = writeRecorder(dir.path, "recorder", record);
+    testing::ScratchFolder dir("varnel start");
+    const fs::path record = dir.path() / "args";
+    const fs::path recorder = writeRecorder(dir.path(), "recorder", record);
     SystemProgramStarter starter;
     // A shell would expand the variable and the star and end at the semicolon.
     const StartResult result = starter.start("  \"" + recorder.string() + "\" a;b $HOME * 'q'", WindowStyle::Hidden);
@@ -187,16 +164,16 @@ fs::path helperExe()
 
 struct Helper
 {
-    ScratchDir dir;
-    fs::path record = dir.path / "record.txt";
-    fs::path exe = dir.path / "sub dir" / "helper.exe";
+    // A name with a blank in it, as a user's folder may have.
+    testing::ScratchFolder dir {"varnel start"};
+    fs::path record = dir.path() / "record.txt";
+    fs::path exe = dir.path() / "sub dir" / "helper.exe";
+    testing::ScopedVariable recordVariable {"VARNEL_RECORD", record.string()};
     Helper()
     {
         fs::create_directories(exe.parent_path());
         fs::copy_file(helperExe(), exe);
-        SetEnvironmentVariableW(L"VARNEL_RECORD", record.wstring().c_str());
     }
-    ~Helper() { SetEnvironmentVariableW(L"VARNEL_RECORD", nullptr); }
 };
 
 std::string utf8(const fs::path &path)

@@ -1,5 +1,5 @@
 #include "test_support.h"
-#include "texts_written.h"
+#include "tests/shared/texts_written.h"
 
 #include "designs/main_window_design.h"
 #include "qt/design/application.h"

@@ -12,7 +12,7 @@ out=$4
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'kill "$program" "$server" 2>/dev/null; wait "$program" "$server" 2>/dev/null; rm -rf "$work"' EXIT
-. "$(dirname "$0")/../tools/private_xvfb.sh"
+. "$(dirname "$0")/../../tools/private_xvfb.sh"
 start_private_xvfb "$work" || exit 1
 
 # Wine's own desktop draws the windows' frames and gives them the focus, as
