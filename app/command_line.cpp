@@ -1,6 +1,11 @@
 #include "app/command_line.h"
 
+#include "app/exit_status.h"
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace varnel {
 
@@ -82,6 +87,18 @@ CommandLine parseCommandLine(const std::vector<std::string> &args, std::span<con
         }
     }
     return line;
+}
+
+int writeAnswer(std::string_view program, std::string_view what, std::string_view text)
+{
+    errno = 0;
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return kExitOk;
+    const int error = errno ? errno : EIO;
+    std::fprintf(stderr, "%.*s: cannot write the %.*s: %s\n", int(program.size()), program.data(), int(what.size()),
+                 what.data(), std::strerror(error));
+    return kExitWriteFailed;
 }
 
 std::string escapedInput(std::string_view input)

@@ -43,6 +43,12 @@ CommandLine parseCommandLine(const std::vector<std::string> &args, std::span<con
 // and control characters written as \\, \t, \n, \r and \xHH.
 std::string escapedInput(std::string_view input);
 
+// Writes a --help or --version answer to standard output. Its exit status:
+// done, or, when the text cannot be written (a full disk, a closed output),
+// a write error, said in one line on standard error ("varnel: cannot write
+// the help: No space left on device").
+int writeAnswer(std::string_view program, std::string_view what, std::string_view text);
+
 // The "Options:" part of a --help: a line per option, "  -o, --output FILE"
 // padded to `nameWidth`, then its help, its further lines indented to match.
 std::string optionsHelp(std::span<const OptionSpec> options, std::size_t nameWidth);

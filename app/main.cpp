@@ -49,9 +49,9 @@ void handleCommandLine(int argc, char **argv)
         std::exit(varnel::kExitUsage);
     }
     for (const varnel::CommandLineItem &item : line.items) {
-        const std::string text = item.option->name == "--help" ? usage() : "varnel " VARNEL_VERSION "\n";
-        std::fputs(text.c_str(), stdout);
-        std::exit(std::fflush(stdout) == 0 && !std::ferror(stdout) ? varnel::kExitOk : varnel::kExitWriteFailed);
+        const bool help = item.option->name == "--help";
+        std::exit(varnel::writeAnswer("varnel", help ? "help" : "version",
+                                      help ? usage() : std::string("varnel " VARNEL_VERSION "\n")));
     }
 }
 

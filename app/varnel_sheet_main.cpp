@@ -62,13 +62,6 @@ int usageError(const std::string &message)
     return fail(varnel::kExitUsage, message + "\nTry 'varnel-sheet --help'.");
 }
 
-// Help and version are answered before Qt starts: they need no fonts.
-int printed(const std::string &text)
-{
-    std::fputs(text.c_str(), stdout);
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? varnel::kExitOk : varnel::kExitWriteFailed;
-}
-
 void warn(const std::string &warning)
 {
     std::fprintf(stderr, "varnel-sheet: warning: %s\n", warning.c_str());
@@ -88,10 +81,11 @@ int main(int argc, char **argv)
     bool pageGiven = false;
     for (const varnel::CommandLineItem &item : line.items) {
         const std::string_view name = item.option ? item.option->name : std::string_view();
+        // Answered before Qt starts: they need no fonts.
         if (name == "--help")
-            return printed(usage());
+            return varnel::writeAnswer("varnel-sheet", "help", usage());
         if (name == "--version")
-            return printed("varnel-sheet " VARNEL_VERSION "\n");
+            return varnel::writeAnswer("varnel-sheet", "version", "varnel-sheet " VARNEL_VERSION "\n");
         if (!item.option)
             frequencies.push_back(item.value);
         else if (name == "--output")

@@ -455,6 +455,8 @@ TEST_CASE("one of each companion window, made afresh after it is closed")
     SendMessageW(form1.control("Command2"), BM_CLICK, 0, 0);
     Form2 *notes = f.companions.notes();
     REQUIRE(notes);
+    // The focus where Qt puts it: on the notes, the first control Tab visits.
+    CHECK(GetFocus() == notes->control("Text1"));
     const HWND first = notes->hwnd();
     CHECK(GetWindow(first, GW_OWNER) == nullptr);
     SendMessageW(form1.control("Command2"), BM_CLICK, 0, 0);

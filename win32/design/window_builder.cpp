@@ -337,6 +337,17 @@ void DesignWindow::show(int command)
         command = SW_RESTORE;
     ShowWindow(m_hwnd, command);
     SetForegroundWindow(m_hwnd);
+    // As Qt does with a window it shows: the focus on the first control
+    // that Tab visits, unless it is in the window already.
+    const HWND focus = GetFocus();
+    if (focus != m_hwnd && IsChild(m_hwnd, focus))
+        return;
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_design.controls[i].tabStop) {
+            SetFocus(m_controls[i]);
+            return;
+        }
+    }
 }
 
 bool DesignWindow::onCommand(int, int, HWND)
