@@ -108,7 +108,7 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
     OutsideDesignTally outside;
     BuildProblemTally unbuildable;
 
-    const auto computeOne = [&](std::string_view input) {
+    const auto computeOne = [&](std::string_view input, bool swept = false) {
         const ComputeTexts result = computeTexts(state, input, decimalSeparator);
         if (result.error != ErrorKind::None) {
             anyFailed = true;
@@ -119,7 +119,7 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
         }
         outside.add(state.Frequency, decimalSeparator);
         unbuildable.add(state, decimalSeparator);
-        formatter->row(out, {input, result, state});
+        formatter->row(out, {input, swept, result, state});
     };
 
     formatter->begin(out);
@@ -127,7 +127,7 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
         for (const FrequencySource &source : options.sources) {
             const std::size_t count = source.sweep ? source.sweep->size() : 1;
             for (std::size_t n = 0; n < count && out; ++n)
-                computeOne(source.sweep ? source.sweep->at(n) : source.text);
+                computeOne(source.sweep ? source.sweep->at(n) : source.text, source.sweep.has_value());
         }
     } else {
         if (inputIsTerminal)

@@ -30,7 +30,17 @@ public:
 
     void row(std::ostream &out, const ComputedRow &row) override
     {
-        out << escapedInput(row.input);
+        // A swept frequency is the program's own number, written as every
+        // other number on the row is, so a spreadsheet in this locale reads
+        // it as one; a typed input is echoed as it was typed.
+        if (row.swept) {
+            std::string shown(row.input);
+            if (const std::size_t dot = shown.find('.'); dot != std::string::npos)
+                shown.replace(dot, 1, m_settings.decimalSeparator);
+            out << shown;
+        } else {
+            out << escapedInput(row.input);
+        }
         for (const std::string &text : row.result.texts)
             out << '\t' << text;
         if (m_settings.fraction != 0) {

@@ -17,7 +17,8 @@ namespace varnel {
 // One computed frequency, as every format receives it.
 struct ComputedRow
 {
-    std::string_view input; // as given
+    std::string_view input; // as given, or for a sweep as it makes it: "1.5"
+    bool swept = false; // from a sweep, so not typed by the user
     const ComputeTexts &result; // the window's twelve texts, in the locale's notation
     const Module1 &state; // as the compute left it
 };

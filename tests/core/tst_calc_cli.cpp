@@ -76,6 +76,14 @@ TEST_CASE("command lines")
          "300\t109.08\t18.33\t57.75\t88.46\t6.35\t16.3\t4.89\t0.25\t4.294\t0.722\t2.274\t3.483\n",
          "varnel-calc: warning: 300 MHz is outside the 0 to 250 MHz the design is made for; computed as the window "
          "does\n"},
+        {"a swept frequency in tsv takes the locale's separator, as the rest of its row",
+         {"--tsv", "--sweep", "1,5:2:0,5"},
+         "",
+         ",",
+         0,
+         "1,5\t21815,65\t3666,67\t11550\t17691,68\t50,8\t1750\t525\t2\t858,884\t144,357\t454,725\t696,523\n"
+         "2\t16361,74\t2750\t8662,5\t13268,76\t50,8\t1350\t405\t2\t644,163\t108,268\t341,043\t522,392\n",
+         ""},
         {"a sweep steps exactly in decimal",
          {"--sweep", "145.8:146:0.1", "--format=tsv"},
          "",
