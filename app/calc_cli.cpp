@@ -24,8 +24,9 @@ them: element lengths in mm and inch, tubing diameter, and the parallel and
 series tuning capacitors in pF.
 
 With no FREQ and no --sweep, frequencies are read from standard input, one
-per line; blank lines and lines starting with # are skipped, and so is a
-byte-order mark at the start.
+per line, in UTF-8 or, where they begin with its byte-order mark, UTF-16
+(as Notepad's "Unicode" writes); blank lines and lines starting with # are
+skipped, and so is a UTF-8 byte-order mark at the start.
 
 A dot is always a decimal point; so is your locale's separator (LC_NUMERIC),
 like the comma in 137,5. The text and TSV outputs use your locale's
@@ -42,9 +43,10 @@ so, once.
 
 constexpr std::string_view kUsageTail = R"(A frequency that fails gives its input, ERROR and the error's name in tsv,
 the error in the last column in csv, and an object with its input and error
-in json; the error also goes to standard error. An input is echoed with
-control characters and backslashes escaped (\t, \n, \\), so that one input
-is always one row.
+in json; the error also goes to standard error, with at most 40 characters
+of the input. An input is echoed with control characters, backslashes and
+bytes that are not UTF-8 escaped (\t, \n, \\, \xFC), so that one input is
+always one row and the output valid UTF-8.
 
 )";
 
@@ -73,6 +75,99 @@ std::string usage()
             "vertical_height_tape_in.\n\n";
     return text + std::string(kUsageTail) + exitStatusHelp() + std::string(kPipeNote);
 }
+
+// Standard input a line at a time, as UTF-8: in UTF-8 as it comes, or in
+// UTF-16 where it begins with UTF-16's byte-order mark (as Notepad's
+// "Unicode" and PowerShell 5's ">" write files), little- or big-endian.
+// What UTF-16 cannot say (a lone surrogate) becomes U+FFFD; an odd last
+// byte stays a byte, for the echo to show.
+class InputLines
+{
+public:
+    explicit InputLines(std::istream &in)
+        : m_in(in)
+    {
+        const int first = m_in.get();
+        if (first == std::char_traits<char>::eof())
+            return;
+        const int second = m_in.peek();
+        if (first == 0xFF && second == 0xFE)
+            m_encoding = Encoding::Utf16LittleEndian;
+        else if (first == 0xFE && second == 0xFF)
+            m_encoding = Encoding::Utf16BigEndian;
+        if (m_encoding == Encoding::Utf8)
+            m_in.unget();
+        else
+            m_in.get();
+    }
+
+    bool next(std::string &line)
+    {
+        if (m_encoding == Encoding::Utf8)
+            return static_cast<bool>(std::getline(m_in, line));
+        line.clear();
+        bool any = false;
+        char32_t pendingHigh = 0;
+        for (;;) {
+            const int a = m_in.get();
+            if (a == std::char_traits<char>::eof())
+                break;
+            any = true;
+            const int b = m_in.get();
+            if (b == std::char_traits<char>::eof()) {
+                line += static_cast<char>(a);
+                break;
+            }
+            const char32_t unit
+                = m_encoding == Encoding::Utf16LittleEndian ? char32_t(a | (b << 8)) : char32_t((a << 8) | b);
+            if (pendingHigh && unit >= 0xDC00 && unit <= 0xDFFF) {
+                appendUtf8(line, 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00));
+                pendingHigh = 0;
+                continue;
+            }
+            if (pendingHigh) {
+                appendUtf8(line, 0xFFFD);
+                pendingHigh = 0;
+            }
+            if (unit >= 0xD800 && unit <= 0xDBFF)
+                pendingHigh = unit;
+            else if (unit >= 0xDC00 && unit <= 0xDFFF)
+                appendUtf8(line, 0xFFFD);
+            else if (unit == '\n')
+                return true;
+            else
+                appendUtf8(line, unit);
+        }
+        if (pendingHigh)
+            appendUtf8(line, 0xFFFD);
+        return any;
+    }
+
+private:
+    enum class Encoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
+
+    static void appendUtf8(std::string &text, char32_t c)
+    {
+        if (c < 0x80) {
+            text += static_cast<char>(c);
+        } else if (c < 0x800) {
+            text += static_cast<char>(0xC0 | (c >> 6));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            text += static_cast<char>(0xE0 | (c >> 12));
+            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            text += static_cast<char>(0xF0 | (c >> 18));
+            text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+
+    std::istream &m_in;
+    Encoding m_encoding = Encoding::Utf8;
+};
 
 } // namespace
 
@@ -113,7 +208,8 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
         if (result.error != ErrorKind::None) {
             anyFailed = true;
             // One write a line: standard error is unbuffered.
-            err << "varnel-calc: '" + escapedInput(input) + "': " + std::string(errorName(result.error)) + "\n";
+            err << "varnel-calc: '" + shortenedForMessage(escapedInput(input))
+                    + "': " + std::string(errorName(result.error)) + "\n";
             formatter->error(out, input, result.error);
             return;
         }
@@ -132,8 +228,9 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
     } else {
         if (inputIsTerminal)
             err << "varnel-calc: type one frequency in MHz per line, then Ctrl-D (try 'varnel-calc --help')\n";
+        InputLines lines(in);
         std::string line;
-        for (bool firstLine = true; out && std::getline(in, line); firstLine = false) {
+        for (bool firstLine = true; out && lines.next(line); firstLine = false) {
             // Editors on Windows begin a UTF-8 file with a byte-order mark.
             if (firstLine && line.starts_with("\xEF\xBB\xBF"))
                 line.erase(0, 3);

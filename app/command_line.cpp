@@ -101,18 +101,62 @@ int writeAnswer(std::string_view program, std::string_view what, std::string_vie
     return kExitWriteFailed;
 }
 
+namespace {
+
+// The length of the well-formed UTF-8 sequence at the start of `text`, or 0
+// where its first byte starts none (a stray byte, an overlong form, a
+// surrogate, beyond U+10FFFF).
+std::size_t utf8SequenceLength(std::string_view text)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+void appendHex(std::string &text, unsigned char byte)
+{
+    constexpr char hex[] = "0123456789ABCDEF";
+    text.append("\\x").append(1, hex[byte >> 4]).append(1, hex[byte & 15]);
+}
+
+} // namespace
+
 std::string escapedInput(std::string_view input)
 {
     const auto plain = [](char c) {
         const auto byte = static_cast<unsigned char>(c);
-        return c != '\\' && byte >= 0x20 && byte != 0x7F;
+        return c != '\\' && byte >= 0x20 && byte < 0x7F;
     };
     if (std::all_of(input.begin(), input.end(), plain))
         return std::string(input);
     std::string text;
     text.reserve(input.size());
-    for (const char c : input) {
+    while (!input.empty()) {
+        const char c = input.front();
         const auto byte = static_cast<unsigned char>(c);
+        std::size_t taken = 1;
         if (c == '\\') {
             text += "\\\\";
         } else if (c == '\t') {
@@ -122,11 +166,47 @@ std::string escapedInput(std::string_view input)
         } else if (c == '\r') {
             text += "\\r";
         } else if (byte < 0x20 || byte == 0x7F) {
-            constexpr char hex[] = "0123456789abcdef";
-            text.append("\\x").append(1, hex[byte >> 4]).append(1, hex[byte & 15]);
-        } else {
+            appendHex(text, byte);
+        } else if (byte < 0x80) {
             text += c;
+        } else if ((taken = utf8SequenceLength(input)) != 0) {
+            text.append(input.substr(0, taken));
+        } else {
+            // Not UTF-8: written as its byte, so every output stays valid
+            // UTF-8 and the byte can still be read off it.
+            appendHex(text, byte);
+            taken = 1;
         }
+        input.remove_prefix(taken);
+    }
+    return text;
+}
+
+std::string validUtf8(std::string_view input)
+{
+    std::string text;
+    text.reserve(input.size());
+    while (!input.empty()) {
+        const auto byte = static_cast<unsigned char>(input.front());
+        std::size_t taken = byte < 0x80 ? 1 : utf8SequenceLength(input);
+        if (taken == 0) {
+            appendHex(text, byte);
+            taken = 1;
+        } else {
+            text.append(input.substr(0, taken));
+        }
+        input.remove_prefix(taken);
+    }
+    return text;
+}
+
+std::string shortenedForMessage(const std::string &text)
+{
+    constexpr std::size_t kMaxShown = 40;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == kMaxShown)
+            return text.substr(0, i) + "\u2026";
     }
     return text;
 }

@@ -46,7 +46,7 @@ public:
     {
         const std::string_view separator = m_settings.decimalSeparator;
         Json object;
-        object["input"] = row.input;
+        object["input"] = validUtf8(row.input);
         object["frequency_mhz"] = jsonNumber(formatSingle(row.state.Frequency, "."));
         for (const ResultFieldInfo &field : kResultFields)
             object[columnKey(field)]
@@ -69,15 +69,16 @@ public:
 
     void error(std::ostream &out, std::string_view input, ErrorKind error) override
     {
-        write(out, Json {{"input", input}, {"error", errorName(error)}});
+        write(out, Json {{"input", validUtf8(input)}, {"error", errorName(error)}});
     }
 
     void end(std::ostream &out) override { out << (m_first ? "]\n" : "\n]\n"); }
 
 private:
     // As one array dumped with an indent of two: each object on lines of
-    // its own, indented once. An input that is not UTF-8 (a stray byte on
-    // standard input) is shown with U+FFFD; JSON allows nothing else there.
+    // its own, indented once. An input's bytes that are not UTF-8 come as
+    // \xHH, as in every other format; should anything else slip through,
+    // U+FFFD stands in for it, as JSON allows nothing else there.
     void write(std::ostream &out, const Json &object)
     {
         std::string text = object.dump(2, ' ', false, Json::error_handler_t::replace);

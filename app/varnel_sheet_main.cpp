@@ -136,7 +136,7 @@ int main(int argc, char **argv)
     varnel::SheetData data = varnel::computeSheet(frequencies.front(), varnel::localeDecimalSeparator());
     if (data.texts.error != varnel::ErrorKind::None) {
         std::string message = "'";
-        message.append(varnel::escapedInput(frequencies.front()))
+        message.append(varnel::shortenedForMessage(varnel::escapedInput(frequencies.front())))
             .append("': ")
             .append(varnel::errorName(data.texts.error));
         return fail(varnel::kExitCannotCompute, message);

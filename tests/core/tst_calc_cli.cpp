@@ -21,6 +21,17 @@ namespace {
 
 const std::string kDesign = "\t237.99\t40\t126\t193\t9.5\t33.21\t9.96\t0.374\t9.37\t1.575\t4.961\t7.598\n";
 
+// ASCII text in UTF-16 with its byte-order mark, as Windows' editors write it.
+std::string utf16(std::string_view ascii, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ascii) {
+        bytes += bigEndian ? '\0' : c;
+        bytes += bigEndian ? c : '\0';
+    }
+    return bytes;
+}
+
 } // namespace
 
 TEST_CASE("command lines")
@@ -76,6 +87,35 @@ TEST_CASE("command lines")
          "300\t109.08\t18.33\t57.75\t88.46\t6.35\t16.3\t4.89\t0.25\t4.294\t0.722\t2.274\t3.483\n",
          "varnel-calc: warning: 300 MHz is outside the 0 to 250 MHz the design is made for; computed as the window "
          "does\n"},
+        {"utf-16 little-endian input, as Notepad writes it, with CR LF",
+         {"--tsv"},
+         utf16("137.5\r\nx", false),
+         ".",
+         1,
+         "137.5" + kDesign + "x\tERROR\tType mismatch\n",
+         "varnel-calc: 'x': Type mismatch\n"},
+        {"utf-16 big-endian input with LF, a lone surrogate shown as U+FFFD",
+         {"--tsv"},
+         utf16("137.5\n", true) + std::string("\xD8\0", 2),
+         ".",
+         1,
+         "137.5" + kDesign + "\xEF\xBF\xBD\tERROR\tType mismatch\n",
+         "varnel-calc: '\xEF\xBF\xBD': Type mismatch\n"},
+        {"a byte that is not utf-8 is echoed as \\xHH in tsv and on standard error",
+         {"--tsv"},
+         "1\xFC"
+         "2\n",
+         ".",
+         1,
+         "1\\xFC2\tERROR\tType mismatch\n",
+         "varnel-calc: '1\\xFC2': Type mismatch\n"},
+        {"a long input is shortened on standard error as the window's message shortens it",
+         {"--tsv", std::string(45, '9') + "x"},
+         "",
+         ".",
+         1,
+         std::string(45, '9') + "x\tERROR\tType mismatch\n",
+         "varnel-calc: '" + std::string(40, '9') + "\u2026': Type mismatch\n"},
         {"a swept frequency in tsv takes the locale's separator, as the rest of its row",
          {"--tsv", "--sweep", "1,5:2:0,5"},
          "",
@@ -110,13 +150,13 @@ TEST_CASE("command lines")
          "pF\n",
          ""},
         {"version", {"--version"}, "", ".", 0, "varnel-calc " VARNEL_VERSION "\n", ""},
-        {"json with an input that is not UTF-8",
+        {"json with an input that is not UTF-8: the byte as \\xHH, as in every format",
          {"--format", "json", "14\xff"},
          "",
          ".",
          1,
-         "[\n  {\n    \"input\": \"14\xEF\xBF\xBD\",\n    \"error\": \"Type mismatch\"\n  }\n]\n",
-         "varnel-calc: '14\xff': Type mismatch\n"},
+         "[\n  {\n    \"input\": \"14\\\\xFF\",\n    \"error\": \"Type mismatch\"\n  }\n]\n",
+         "varnel-calc: '14\\xFF': Type mismatch\n"},
         {"unknown format",
          {"--format", "xml"},
          "",
