@@ -26,10 +26,21 @@ series tuning capacitors in pF.
 With no FREQ and no --sweep, frequencies are read from standard input, one
 per line, in UTF-8 or, where they begin with its byte-order mark, UTF-16
 (as Notepad's "Unicode" writes); blank lines and lines starting with # are
-skipped, and so is a UTF-8 byte-order mark at the start.
+skipped, and so is a UTF-8 byte-order mark at the start. )"
+#ifdef _WIN32
+                                        R"(Typed at the
+console, the input ends with Ctrl+Z then Enter.
+
+A dot is always a decimal point; so is the decimal symbol of your Region
+settings, like the comma in 137,5. The text and TSV outputs use that)"
+#else
+                                        R"(Typed at a
+terminal, the input ends with Ctrl-D.
 
 A dot is always a decimal point; so is your locale's separator (LC_NUMERIC),
-like the comma in 137,5. The text and TSV outputs use your locale's
+like the comma in 137,5. The text and TSV outputs use your locale's)"
+#endif
+                                        R"(
 separator, CSV and JSON always a dot. A negative frequency such as -137.5 is
 a frequency, not an option; use -- to end the options before any other text
 that starts with '-'. Frequencies above the 250 MHz the design is made for,
@@ -50,11 +61,20 @@ always one row and the output valid UTF-8.
 
 )";
 
+#ifdef _WIN32
+constexpr std::string_view kPipeNote = R"(
+When the reader of a pipe goes away (varnel-calc ... | more, closed early),
+that is a write error, status 4.
+)";
+constexpr std::string_view kTypedInputEnd = "Ctrl+Z then Enter";
+#else
 constexpr std::string_view kPipeNote = R"(
 When the reader of a pipe goes away (varnel-calc ... | head -1), varnel-calc
 ends as other tools do, by the signal SIGPIPE (status 141 in a shell); where
 SIGPIPE is ignored, that is a write error, status 4.
 )";
+constexpr std::string_view kTypedInputEnd = "Ctrl-D";
+#endif
 
 std::string usage()
 {
@@ -73,7 +93,7 @@ std::string usage()
             "csv and json add outside_design (true or false). With --fraction, each\n"
             "length adds KEY_tape_in and KEY_tape_error_mm after these, like\n"
             "vertical_height_tape_in.\n\n";
-    return text + std::string(kUsageTail) + exitStatusHelp() + std::string(kPipeNote);
+    return text + std::string(kUsageTail) + exitStatusHelp(kToolExitStatuses) + std::string(kPipeNote);
 }
 
 // Standard input a line at a time, as UTF-8: in UTF-8 as it comes, or in
@@ -227,7 +247,8 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
         }
     } else {
         if (inputIsTerminal)
-            err << "varnel-calc: type one frequency in MHz per line, then Ctrl-D (try 'varnel-calc --help')\n";
+            err << "varnel-calc: type one frequency in MHz per line, then " << kTypedInputEnd
+                << " (try 'varnel-calc --help')\n";
         InputLines lines(in);
         std::string line;
         for (bool firstLine = true; out && lines.next(line); firstLine = false) {

@@ -2,7 +2,9 @@
 // the three programs, their help and their manual pages say the same.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -28,13 +30,21 @@ inline constexpr std::array<ExitStatusInfo, 5> kExitStatuses {{
     {kExitWriteFailed, "the output could not be written (a full disk, a closed output)"},
 }};
 
-// The table as each program's --help ends with it.
-inline std::string exitStatusHelp()
+// The table as each program's --help ends with it: the statuses that
+// program can give, or all of them.
+inline std::string exitStatusHelp(std::initializer_list<int> statuses = {})
 {
     std::string text = "Exit status:\n";
-    for (const ExitStatusInfo &row : kExitStatuses)
+    for (const ExitStatusInfo &row : kExitStatuses) {
+        if (statuses.size() != 0 && std::find(statuses.begin(), statuses.end(), row.status) == statuses.end())
+            continue;
         text.append("  ").append(std::to_string(row.status)).append("  ").append(row.meaning).append("\n");
+    }
     return text;
 }
+
+// What varnel-calc and varnel-sheet can give: they need no display.
+inline constexpr std::initializer_list<int> kToolExitStatuses {kExitOk, kExitCannotCompute, kExitUsage,
+                                                               kExitWriteFailed};
 
 } // namespace varnel

@@ -40,7 +40,7 @@ std::string usage()
                        "carries a warning. A negative FREQ is a frequency, not an option (it has\n"
                        "no sheet); -- ends the options. SOURCE_DATE_EPOCH, when set, fixes the\n"
                        "date, so that the same FREQ always gives the same bytes.\n\n";
-    return text + varnel::optionsHelp(kOptions, 20) + "\n" + varnel::exitStatusHelp();
+    return text + varnel::optionsHelp(kOptions, 20) + "\n" + varnel::exitStatusHelp(varnel::kToolExitStatuses);
 }
 
 // Qt's own chatter (a missing XDG_RUNTIME_DIR, say) is no business of a

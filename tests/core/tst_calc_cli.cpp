@@ -501,3 +501,46 @@ TEST_CASE("sweeps step exactly in decimal")
         CHECK(frequencies == row.frequencies);
     }
 }
+
+// The help and the prompt say what holds on the system they run on: how
+// typed input ends, where the decimal separator comes from, what a broken
+// pipe does, and only the exit statuses the tool can give. Under Wine this
+// is the Windows build's.
+TEST_CASE("the help and the prompt in the system's own terms")
+{
+#ifdef _WIN32
+    const std::vector<std::vector<std::string>> asks {{"/?"}, {"-?"}, {"--help"}};
+    const std::string inputEnd = "Ctrl+Z then Enter";
+    const std::vector<std::string> said {"Ctrl+Z then Enter", "Region", "that is a write error, status 4"};
+    const std::vector<std::string> unsaid {"Ctrl-D", "LC_NUMERIC", "SIGPIPE", "graphical display"};
+#else
+    const std::vector<std::vector<std::string>> asks {{"-h"}, {"--help"}};
+    const std::string inputEnd = "Ctrl-D";
+    const std::vector<std::string> said {"Ctrl-D", "LC_NUMERIC", "SIGPIPE (status 141"};
+    const std::vector<std::string> unsaid {"Ctrl+Z", "Region", "graphical display"};
+#endif
+    for (const std::vector<std::string> &ask : asks) {
+        INFO(ask.front());
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        CHECK(runCalcCli(ask, in, out, err, ".") == 0);
+        for (const std::string &words : said)
+            CHECK(out.str().find(words) != std::string::npos);
+        for (const std::string &words : unsaid)
+            CHECK(out.str().find(words) == std::string::npos);
+    }
+    std::istringstream empty;
+    std::ostringstream out;
+    std::ostringstream err;
+    CHECK(runCalcCli({}, empty, out, err, ".", true) == 0);
+    CHECK(err.str()
+          == "varnel-calc: type one frequency in MHz per line, then " + inputEnd + " (try 'varnel-calc --help')\n");
+#ifndef _WIN32
+    // Elsewhere "/?" is no option: an input that is no number.
+    std::istringstream in;
+    std::ostringstream quizOut;
+    std::ostringstream quizErr;
+    CHECK(runCalcCli({"/?"}, in, quizOut, quizErr, ".") == 1);
+#endif
+}
