@@ -100,6 +100,15 @@ private:
     bool m_ok = false;
 };
 
+inline long long processId()
+{
+#ifdef _WIN32
+    return _getpid();
+#else
+    return ::getpid();
+#endif
+}
+
 // A new folder in the temporary folder, named `name` and a unique tail,
 // removed with everything in it at the end of the scope.
 class ScratchFolder
@@ -108,13 +117,8 @@ public:
     explicit ScratchFolder(const std::string &name)
     {
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-#ifdef _WIN32
-        const long long process = _getpid();
-#else
-        const long long process = ::getpid();
-#endif
         m_path = std::filesystem::temp_directory_path()
-            / (name + "-" + std::to_string(process) + "-" + std::to_string(stamp % 1000000007));
+            / (name + "-" + std::to_string(processId()) + "-" + std::to_string(stamp % 1000000007));
         std::filesystem::create_directories(m_path);
     }
     ~ScratchFolder()
@@ -124,10 +128,8 @@ public:
     }
     ScratchFolder(const ScratchFolder &) = delete;
     ScratchFolder &operator=(const ScratchFolder &) = delete;
-    const std::filesystem::path &path() const
-    {
-        return m_path;
-    }
+
+    const std::filesystem::path &path() const { return m_path; }
 
 private:
     std::filesystem::path m_path;
