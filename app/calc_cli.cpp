@@ -5,6 +5,7 @@
 #include "calc/design_range.h"
 #include "numbers/blanks.h"
 #include "numbers/number_text.h"
+#include "numbers/utf8.h"
 #include "varnel/build_info.h"
 
 #include <cerrno>
@@ -165,25 +166,6 @@ public:
 
 private:
     enum class Encoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
-
-    static void appendUtf8(std::string &text, char32_t c)
-    {
-        if (c < 0x80) {
-            text += static_cast<char>(c);
-        } else if (c < 0x800) {
-            text += static_cast<char>(0xC0 | (c >> 6));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            text += static_cast<char>(0xE0 | (c >> 12));
-            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            text += static_cast<char>(0xF0 | (c >> 18));
-            text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
 
     std::istream &m_in;
     Encoding m_encoding = Encoding::Utf8;
