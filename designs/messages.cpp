@@ -95,6 +95,13 @@ std::string linkFailureDetail(std::string_view program, std::string_view reason)
         + ".\n\nThe address, to open in a browser by hand:\n" + std::string(WebPageAddress) + "/";
 }
 
+std::string linkNoOpenerDetail(std::string_view program, std::string_view reason)
+{
+    return "The web page could not be opened: no program is set to open web addresses (" + std::string(program) + " "
+        + std::string(reason) + ").\n\nThe address, to open in a browser by hand:\n" + std::string(WebPageAddress)
+        + "/";
+}
+
 std::string linkStartFailureDetail(std::string_view program, std::string_view systemReason)
 {
     return linkFailureDetail(program, "could not be started (" + std::string(systemReason) + ")");

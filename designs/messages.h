@@ -29,5 +29,8 @@ std::string linkFailureDetail(std::string_view program, std::string_view reason)
 // The same when the program that opens web pages could not be started at
 // all, for the system's reason ("No such file or directory").
 std::string linkStartFailureDetail(std::string_view program, std::string_view systemReason);
+// The same when nothing on the system is set to open web addresses; what
+// the system said follows in brackets.
+std::string linkNoOpenerDetail(std::string_view program, std::string_view reason);
 
 } // namespace varnel

@@ -149,8 +149,14 @@ StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyl
         info.lpVerb = L"open";
         info.lpFile = rest.c_str();
         info.nShow = SW_SHOWNORMAL;
-        if (!ShellExecuteExW(&info))
-            return systemFailure(shown, GetLastError());
+        if (!ShellExecuteExW(&info)) {
+            const DWORD code = GetLastError();
+            StartResult result = systemFailure(shown, code);
+            // The shell finds no program for the address's scheme.
+            result.noOpener = code == ERROR_NO_ASSOCIATION || code == ERROR_FILE_NOT_FOUND
+                || code == ERROR_PATH_NOT_FOUND || code == SE_ERR_NOASSOC;
+            return result;
+        }
         const double id = info.hProcess ? GetProcessId(info.hProcess) : 0;
         if (info.hProcess)
             CloseHandle(info.hProcess);
@@ -204,8 +210,10 @@ std::vector<FailedProgram> SystemProgramStarter::collectFailures()
             reason = "exited with status " + std::to_string(WEXITSTATUS(status));
         else if (WIFSIGNALED(status))
             reason = "was ended by signal " + std::to_string(WTERMSIG(status));
+        // xdg-open's 3: no tool it knows can open the address.
+        const bool noOpener = child.program == kDefaultHandler && WIFEXITED(status) && WEXITSTATUS(status) == 3;
         if (!reason.empty())
-            m_failures.push_back({static_cast<double>(child.pid), child.program, reason});
+            m_failures.push_back({static_cast<double>(child.pid), child.program, reason, noOpener});
         return true;
     });
     return std::exchange(m_failures, {});
@@ -244,8 +252,12 @@ StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyl
     // posix_spawnp reports a program that cannot be executed as an error
     // here, and never involves a shell.
     if (const int error = ::posix_spawnp(&pid, parsed.program.c_str(), nullptr, nullptr, argv.data(), environ);
-        error != 0)
-        return failure(parsed.program, std::string(std::strerror(error)) + " (error " + std::to_string(error) + ")");
+        error != 0) {
+        StartResult result
+            = failure(parsed.program, std::string(std::strerror(error)) + " (error " + std::to_string(error) + ")");
+        result.noOpener = parsed.openWithDefaultHandler && error == ENOENT;
+        return result;
+    }
     m_children.push_back({pid, parsed.program});
     return {ErrorKind::None, static_cast<double>(pid), parsed.program, {}};
 }

@@ -29,6 +29,9 @@ struct StartResult
     // On failure, what the system said, with its error number, for the
     // user's report ("No such file or directory (error 2)").
     std::string detail;
+    // The failure means that nothing on this system is set to open web
+    // addresses: no default browser, no opener installed.
+    bool noOpener = false;
 };
 
 // A started program that has ended with a failure: an opener with no
@@ -38,6 +41,7 @@ struct FailedProgram
     double taskId = 0;
     std::string program;
     std::string reason; // "exited with status 3", "was killed by signal 9"
+    bool noOpener = false; // as StartResult's
 };
 
 class ProgramStarter

@@ -74,7 +74,8 @@ void CompanionWindows::collectEndedPrograms()
 {
     for (const FailedProgram &failed : m_starter.collectFailures())
         m_reporter.notify(m_webLink, ErrorKind::ProgramFailed,
-                          QString::fromStdString(linkFailureDetail(failed.program, failed.reason)));
+                          QString::fromStdString(failed.noOpener ? linkNoOpenerDetail(failed.program, failed.reason)
+                                                                 : linkFailureDetail(failed.program, failed.reason)));
     if (!m_starter.anyRunning())
         m_watch.stop();
 }

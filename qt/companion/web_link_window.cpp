@@ -47,7 +47,9 @@ void Web::onLinkClicked()
     const StartResult result = m_starter.start(commandLine, WindowStyle::Hidden);
     if (result.error != ErrorKind::None) {
         m_reporter.report(this, result.error,
-                          QString::fromStdString(linkStartFailureDetail(result.program, result.detail)));
+                          QString::fromStdString(result.noOpener
+                                                     ? linkNoOpenerDetail(result.program, "could not be started")
+                                                     : linkStartFailureDetail(result.program, result.detail)));
         return;
     }
     emit openerStarted();

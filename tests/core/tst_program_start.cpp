@@ -142,6 +142,41 @@ TEST_CASE("other programs start without a shell")
     CHECK(awaitRecord(record) == "4\na;b\n$HOME\n*\n'q'\n");
 }
 
+// xdg-open ends with 3 where no tool it knows can open the address; an
+// opener that is not installed at all is the same news. Other failures
+// are not.
+TEST_CASE("an opener that finds nothing to open web addresses is told apart")
+{
+    const struct
+    {
+        int status;
+        bool noOpener;
+    } rows[] = {{3, true}, {4, false}};
+    for (const auto &row : rows) {
+        INFO(row.status);
+        testing::ScratchFolder dir("varnel start");
+        const fs::path opener = dir.path() / "xdg-open";
+        std::ofstream(opener) << "#!/bin/sh\nexit " << row.status << "\n";
+        fs::permissions(opener, fs::perms::owner_all);
+        testing::ScopedPathPrefix path(dir.path());
+        SystemProgramStarter starter;
+        REQUIRE(starter.start("start.exe https://example.net/", WindowStyle::Hidden).error == ErrorKind::None);
+        std::vector<FailedProgram> failed;
+        for (int wait = 0; wait < 400 && failed.empty(); ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            failed = starter.collectFailures();
+        }
+        REQUIRE(failed.size() == 1);
+        CHECK(failed[0].noOpener == row.noOpener);
+    }
+    testing::ScratchFolder empty("varnel start");
+    const testing::ScopedVariable path("PATH", empty.path().string());
+    SystemProgramStarter starter;
+    const StartResult missing = starter.start("start.exe https://example.net/", WindowStyle::Hidden);
+    CHECK(missing.error == ErrorKind::CannotStartProgram);
+    CHECK(missing.noOpener);
+}
+
 TEST_CASE("the system's reason reaches the report")
 {
     SystemProgramStarter starter;

@@ -43,11 +43,13 @@ struct RecordingStarter final : ProgramStarter
 {
     std::vector<std::pair<std::string, WindowStyle>> calls;
     bool fail = false;
+    bool noOpener = false;
     StartResult start(std::string_view commandLine, WindowStyle style) override
     {
         calls.emplace_back(std::string(commandLine), style);
         if (fail)
-            return {ErrorKind::CannotStartProgram, 0, "start.exe", "The system cannot find the file (error 2)"};
+            return {ErrorKind::CannotStartProgram, 0, "start.exe", "The system cannot find the file (error 2)",
+                    noOpener};
         return {ErrorKind::None, 42, "start.exe", {}};
     }
 };
@@ -482,10 +484,13 @@ TEST_CASE("one of each companion window, made afresh after it is closed")
 
 TEST_CASE("the link hands one command line to program start, hidden")
 {
-    for (bool fails : {false, true}) {
-        INFO(fails);
+    // Started; failed; failed because nothing opens web addresses.
+    for (int outcome : {0, 1, 2}) {
+        INFO(outcome);
+        const bool fails = outcome != 0;
         Fixture f;
         f.starter.fail = fails;
+        f.starter.noOpener = outcome == 2;
         Web web(f.reporter, f.starter, 96);
         const HWND link = web.control("lblWebPage");
         const int id = GetDlgCtrlID(link);
@@ -497,6 +502,8 @@ TEST_CASE("the link hands one command line to program start, hidden")
         if (fails) {
             CHECK(f.reporter.reports[0].kind == ErrorKind::CannotStartProgram);
             CHECK(f.reporter.reports[0].detail.find("\n" + std::string(WebPageAddress) + "/") != std::string::npos);
+            CHECK((f.reporter.reports[0].detail.find("no program is set to open web addresses") != std::string::npos)
+                  == (outcome == 2));
         }
     }
 }

@@ -30,7 +30,9 @@ void Web::onLinkClicked()
 {
     const StartResult result = m_starter.start(webPageCommandLine(), WindowStyle::Hidden);
     if (result.error != ErrorKind::None)
-        m_reporter.report(hwnd(), result.error, linkStartFailureDetail(result.program, result.detail));
+        m_reporter.report(hwnd(), result.error,
+                          result.noOpener ? linkNoOpenerDetail(result.program, "could not be started")
+                                          : linkStartFailureDetail(result.program, result.detail));
 }
 
 bool Web::onSetCursor(HWND over)
