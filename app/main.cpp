@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -24,21 +25,66 @@ constexpr std::array<varnel::OptionSpec, 2> kOptions {{
     {"--help", 'h', {}, "show this help and exit"},
 }};
 
+// Qt's own options, which every Qt program takes: those that take a value
+// (also as -style=Fusion), then those that do not.
+constexpr std::array<std::string_view, 12> kQtOptionsWithValue {
+    "-platform",        "-platformpluginpath", "-platformtheme", "-plugin",
+    "-qwindowgeometry", "-qwindowicon",        "-qwindowtitle",  "-session",
+    "-style",           "-stylesheet",         "-display",       "-geometry"};
+constexpr std::array<std::string_view, 5> kQtFlags {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+
 std::string usage()
 {
-    std::string text = "Usage: varnel [OPTION]\n\n"
+    std::string text = "Usage: varnel [QT-OPTION]... [OPTION]\n\n"
                        "Dimensions of an omnidirectional circularly polarised antenna. Type the\n"
                        "frequency in MHz and press COMPUTE; varnel-calc gives the same results on\n"
-                       "the command line, varnel-sheet a printable build sheet.\n\n";
+                       "the command line, varnel-sheet a printable build sheet.\n\n"
+                       "Qt's own options come first, as every Qt program takes them: -style NAME,\n"
+                       "-platform NAME, -reverse, -qwindowgeometry GEOMETRY and the rest.\n\n";
     return text + varnel::optionsHelp(kOptions, 16) + "\n" + varnel::exitStatusHelp();
 }
 
 // --help and --version answer without a display, before the window system
-// is started. The window program takes no other arguments.
-void handleCommandLine(int argc, char **argv)
+// is started. The window program takes no other arguments of its own; Qt's
+// come before them and are Qt's. Returns whether the user named Qt's
+// platform.
+// Takes Qt's own options off the front of the arguments; what is left is
+// varnel's. Sets `platformGiven` when the user names the platform.
+std::vector<std::string> withoutQtOptions(int argc, char **argv, bool &platformGiven, std::string &error)
 {
-    const varnel::CommandLine line
-        = varnel::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), kOptions);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::size_t at = 0;
+    while (at < args.size()) {
+        const std::string &arg = args[at];
+        const std::string name = arg.substr(0, arg.find('='));
+        const bool takesValue
+            = std::find(kQtOptionsWithValue.begin(), kQtOptionsWithValue.end(), name) != kQtOptionsWithValue.end();
+        if (takesValue) {
+            platformGiven = platformGiven || name == "-platform";
+            if (name == arg && at + 1 == args.size()) {
+                error = name + " needs a value";
+                return {};
+            }
+            at += name == arg ? 2 : 1;
+        } else if (std::find(kQtFlags.begin(), kQtFlags.end(), arg) != kQtFlags.end()) {
+            at += 1;
+        } else {
+            break;
+        }
+    }
+    return {args.begin() + static_cast<std::ptrdiff_t>(at), args.end()};
+}
+
+bool handleCommandLine(int argc, char **argv)
+{
+    bool platformGiven = false;
+    std::string qtError;
+    const std::vector<std::string> own = withoutQtOptions(argc, argv, platformGiven, qtError);
+    if (!qtError.empty()) {
+        std::fprintf(stderr, "varnel: %s\nTry 'varnel --help'.\n", qtError.c_str());
+        std::exit(varnel::kExitUsage);
+    }
+    const varnel::CommandLine line = varnel::parseCommandLine(own, kOptions);
     std::string error = line.error;
     for (const varnel::CommandLineItem &item : line.items) {
         if (error.empty() && !item.option)
@@ -53,6 +99,7 @@ void handleCommandLine(int argc, char **argv)
         std::exit(varnel::writeAnswer("varnel", help ? "help" : "version",
                                       help ? usage() : std::string("varnel " VARNEL_VERSION "\n")));
     }
+    return platformGiven;
 }
 
 // Whether Qt's platform plugin of `name` is installed where Qt looks for it.
@@ -74,8 +121,11 @@ bool platformInstalled(std::string_view name)
 
 int main(int argc, char **argv)
 {
-    handleCommandLine(argc, argv);
-    const varnel::DisplayChoice display = varnel::chooseDisplay(platformInstalled);
+    // A platform the user names is Qt's to start; otherwise the one found
+    // to answer.
+    const bool platformGiven = handleCommandLine(argc, argv);
+    const varnel::DisplayChoice display
+        = platformGiven ? varnel::DisplayChoice {} : varnel::chooseDisplay(platformInstalled);
     if (!display.problem.empty()) {
         std::fprintf(stderr, "varnel: %s; use varnel-calc for the same results on the command line.\n",
                      display.problem.c_str());
