@@ -20,13 +20,18 @@ fail() {
 }
 
 "$wine" "$installer" /S || fail "the installer exited with status $?"
+# Again over itself, as an upgrade runs: replaced in place, one entry.
+"$wine" "$installer" /S || fail "installing over the installed one exited with status $?"
+[ "$("$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | tr -d '\r' | grep -c 'Uninstall\\varnel$')" = 1 ] ||
+    fail "not one installed-programs entry after installing twice"
 for file in varnel.exe varnel-calc.exe uninstall.exe; do
     [ -f "$folder/$file" ] || fail "$file was not installed"
 done
 [ -f "$menu/varnel.lnk" ] || fail "no Start-menu entry"
 entry=$("$wine" reg query "$key" 2>/dev/null | tr -d '\r')
 for value in "DisplayName    REG_SZ    varnel" "DisplayVersion    REG_SZ    $version" \
-    "Publisher    REG_SZ    varnel maintainers" "UninstallString    REG_SZ    \"C:\\Program Files\\varnel\\uninstall.exe\""; do
+    "Publisher    REG_SZ    varnel maintainers" "UninstallString    REG_SZ    \"C:\\Program Files\\varnel\\uninstall.exe\"" \
+    "EstimatedSize    REG_DWORD    0x"; do
     printf '%s\n' "$entry" | grep -qF "$value" || fail "the installed-programs entry lacks: $value"
 done
 
