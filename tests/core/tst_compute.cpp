@@ -130,6 +130,9 @@ TEST_CASE("the nearest E12 part and its spread")
         {9.96, ".", "10 pF, which may be 9.5 to 10.5 pF"}, // rounds up a decade, still "10 pF and less"
         {12.17, ",", "12 pF, which may be 10,8 to 13,2 pF"},
         {3.65, ".", "3.9 pF, which may be 3.4 to 4.4 pF"},
+        // Halfway as written: the lower part, as each distance rounds on its
+        // own; a fused multiply-add (aarch64) would find 1.5 pF nearer.
+        {1.35, ".", "1.2 pF, which may be 0.7 to 1.7 pF"},
         {247.82, ".", "270 pF, which may be 243 to 297 pF"},
         {1497.0, ".", "1.5 nF, which may be 1.35 to 1.65 nF"}, // 1.8 MHz: never 1.5e+03
         {24150.0, ".", "22 nF, which may be 19.8 to 24.2 nF"},
