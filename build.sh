@@ -3,7 +3,8 @@
 #   ./build.sh run    install what is missing, build, start varnel
 #   ./build.sh test   install what is missing, build, run every test: a normal
 #                     build, an AddressSanitizer/UBSan build, the start-up
-#                     budget, the Windows core under Wine and a short fuzz run
+#                     budget, the aarch64 core under qemu-user, the Windows
+#                     core under Wine and a short fuzz run
 # Both are safe to repeat, in either order, and quick when nothing changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -26,9 +27,15 @@ fi
 # qt6-wayland: the window opens natively in a Wayland session.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-wayland fonts-liberation doctest-dev
     nlohmann-json3-dev)
+# The Windows programs are x86-64 ones, run under Wine, and the aarch64 build
+# runs under qemu-user: both only where this machine is an x86-64 one.
+machine=$(uname -m)
 if [ "$mode" = test ]; then
     packages+=(clang-format desktop-file-utils appstream clang libclang-rt-dev locales poppler-utils lintian
-        dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 weston valgrind xvfb xauth libx11-dev libxdamage-dev nsis xdotool x11-apps)
+        dpkg-dev weston valgrind xvfb xauth libx11-dev libxdamage-dev)
+    if [ "$machine" = x86_64 ]; then
+        packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis xdotool x11-apps g++-aarch64-linux-gnu qemu-user)
+    fi
 fi
 tools/install_packages.sh "${packages[@]}"
 
@@ -87,6 +94,22 @@ ctest --preset asan
 configure bench
 cmake --build --preset bench
 ctest --preset bench
+
+if [ "$machine" != x86_64 ]; then
+    echo "build.sh: this is an $machine machine: the Windows tests (x86-64 programs under Wine) are left out here," \
+        "and the builds above are its own $machine tests"
+    configure fuzz
+    cmake --build --preset fuzz
+    ctest --preset fuzz
+    exit 0
+fi
+
+# The core, varnel-calc and their tests for aarch64 (a Raspberry Pi's 64-bit
+# system), cross-built and run under qemu-user; its varnel-calc is checked
+# against this machine's own.
+configure aarch64 -DVARNEL_REQUIRE_ALL_TESTS=ON -DVARNEL_HOST_CALC="$PWD/build/default/app/varnel-calc"
+cmake --build --preset aarch64
+ctest --preset aarch64
 
 # The Windows core under Wine runs beside the fuzz minute; it mostly waits
 # for Wine, the fuzzer keeps one core busy.

@@ -1,9 +1,10 @@
-# varnel-calc.exe under Wine must print what the Linux build prints, byte for
-# byte but for Windows' CR LF line ends: the same several hundred frequencies,
-# as the text sheet and as TSV, in a dot and in a comma locale.
+# A cross-built varnel-calc (varnel-calc.exe under Wine, the aarch64 build
+# under qemu-user) must print what this machine's own build prints, byte for
+# byte but for Windows' CR LF line ends: the same several hundred
+# frequencies, as the text sheet and as TSV, in a dot and in a comma locale.
 cmake_policy(SET CMP0007 NEW) # an empty input line is a frequency too
 
-foreach(program HOST_CALC WINDOWS_CALC)
+foreach(program HOST_CALC CROSS_CALC)
     if(NOT EXISTS "${${program}}")
         message(FATAL_ERROR "${program} '${${program}}' does not exist: build the default preset first")
     endif()
@@ -11,8 +12,9 @@ endforeach()
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 
-# A comma locale for the Linux side, made here so the machine's own locale
-# set-up does not matter. Wine reads the locale's name on its own.
+# A comma locale for this machine's side, made here so the machine's own locale
+# set-up does not matter; qemu's program reads the same files, Wine reads the
+# locale's name on its own.
 file(MAKE_DIRECTORY "${WORK}/locale")
 execute_process(COMMAND localedef -c -i de_DE -f UTF-8 "${WORK}/locale/de_DE.UTF-8"
                 RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
@@ -66,18 +68,18 @@ foreach(case "dot;C.UTF-8;137.5\t237.99" "comma;de_DE.UTF-8;137,5\t237,99")
         if(mode STREQUAL "tsv")
             set(options --tsv)
         endif()
-        run_calc(linux "${locale}" "${WORK}/${name}.txt" "${HOST_CALC}" ${options})
-        run_calc(windows "${locale}" "${WORK}/${name}.txt" "${WINE};${WINDOWS_CALC}" ${options})
-        if(mode STREQUAL "tsv" AND NOT linux_out MATCHES "${witness}")
-            message(SEND_ERROR "${name}: the Linux build did not use the ${locale} separator")
+        run_calc(host "${locale}" "${WORK}/${name}.txt" "${HOST_CALC}" ${options})
+        run_calc(cross "${locale}" "${WORK}/${name}.txt" "${EMULATOR};${CROSS_CALC}" ${options})
+        if(mode STREQUAL "tsv" AND NOT host_out MATCHES "${witness}")
+            message(SEND_ERROR "${name}: this machine's build did not use the ${locale} separator")
         endif()
-        file(WRITE "${WORK}/${name}-${mode}.linux" "${linux_out}")
-        file(WRITE "${WORK}/${name}-${mode}.windows" "${windows_out}")
-        if(NOT linux_out STREQUAL windows_out OR NOT linux_err STREQUAL windows_err
-           OR NOT linux_status STREQUAL windows_status)
+        file(WRITE "${WORK}/${name}-${mode}.host" "${host_out}")
+        file(WRITE "${WORK}/${name}-${mode}.cross" "${cross_out}")
+        if(NOT host_out STREQUAL cross_out OR NOT host_err STREQUAL cross_err
+           OR NOT host_status STREQUAL cross_status)
             math(EXPR failures "${failures} + 1")
-            message(SEND_ERROR "${name} ${mode}: varnel-calc.exe differs from Linux (exit ${windows_status} and "
-                               "${linux_status}); compare ${WORK}/${name}-${mode}.linux and .windows")
+            message(SEND_ERROR "${name} ${mode}: the cross-built varnel-calc differs from this machine's (exit "
+                               "${cross_status} and ${host_status}); compare ${WORK}/${name}-${mode}.host and .cross")
         else()
             message(STATUS "${name} ${mode}: ${count} frequencies identical")
         endif()
