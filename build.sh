@@ -4,7 +4,8 @@
 #   ./build.sh test   install what is missing, build, run every test: a normal
 #                     build, an AddressSanitizer/UBSan build, the start-up
 #                     budget, the aarch64 core under qemu-user, the Windows
-#                     core under Wine and a short fuzz run
+#                     core under Wine, a short fuzz run, and the release
+#                     files built twice to the same bytes
 # Both are safe to repeat, in either order, and quick when nothing changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -32,7 +33,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-
 machine=$(uname -m)
 if [ "$mode" = test ]; then
     packages+=(clang-format desktop-file-utils appstream clang libclang-rt-dev locales poppler-utils lintian
-        dpkg-dev weston valgrind xvfb xauth libx11-dev libxdamage-dev)
+        dpkg-dev weston valgrind xvfb xauth libx11-dev libxdamage-dev git)
     if [ "$machine" = x86_64 ]; then
         packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis xdotool x11-apps g++-aarch64-linux-gnu qemu-user)
     fi
@@ -101,6 +102,7 @@ if [ "$machine" != x86_64 ]; then
     configure fuzz
     cmake --build --preset fuzz
     ctest --preset fuzz
+    tools/release_check.sh
     exit 0
 fi
 
@@ -132,3 +134,7 @@ if [ "$fuzz_status" -ne 0 ] || [ "$windows_status" -ne 0 ]; then
     [ "$windows_status" -eq 0 ] || echo "build.sh: the Windows tests under Wine failed" >&2
     exit 1
 fi
+
+# The release files of this commit, built twice in clean clones, must be the
+# same bytes (once per commit).
+tools/release_check.sh

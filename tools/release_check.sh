@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the release files of the commit checked out here twice, each time
+# in its own clean clone, in folders of different names and depths and at
+# different times, and fails unless the two SHA256SUMS are the same:
+#   tools/release_check.sh
+# A commit that passed once is not built again; the record is kept in
+# build/release-check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+fail() {
+    echo "release_check: $*" >&2
+    exit 1
+}
+
+tools/install_packages.sh git
+commit=$(git rev-parse HEAD)
+record=build/release-check
+if [ -f "$record/passed-$commit" ]; then
+    echo "release_check: commit ${commit:0:12} gave the same release files twice before; not built again"
+    exit 0
+fi
+
+rm -rf "$record"
+mkdir -p "$record"
+first="$record/first"
+second="$record/second/one/level/deeper"
+# Each build clones into a folder of its own, of another name and depth.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -p "$scratch/a" "$scratch/b/another/folder/deeper"
+TMPDIR="$scratch/a" tools/release.sh "$first" || fail "the first build failed"
+TMPDIR="$scratch/b/another/folder/deeper" tools/release.sh "$second" || fail "the second build failed"
+
+if ! diff "$first/SHA256SUMS" "$second/SHA256SUMS"; then
+    fail "two builds of commit ${commit:0:12} differ (above); compare $first and $second with diffoscope"
+fi
+echo "release_check: two clean builds of commit ${commit:0:12} gave the same bytes:"
+cat "$first/SHA256SUMS"
+touch "$record/passed-$commit"
