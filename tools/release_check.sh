@@ -14,7 +14,11 @@ fail() {
 }
 
 tools/install_packages.sh git
-commit=$(git rev-parse HEAD)
+# A source archive unpacked has no commit to make release files of.
+if ! commit=$(git rev-parse --verify --quiet HEAD 2>/dev/null); then
+    echo "release_check: $PWD is no git checkout, so there is no commit to build release files of; left out"
+    exit 0
+fi
 record=build/release-check
 if [ -f "$record/passed-$commit" ]; then
     echo "release_check: commit ${commit:0:12} gave the same release files twice before; not built again"
