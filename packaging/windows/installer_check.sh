@@ -1,14 +1,18 @@
 #!/bin/sh
 # The Windows installer as a user's silent install runs it, under Wine: the
 # files, the Start-menu entry and the installed-programs entry are there,
-# the installed varnel-calc.exe gives the Linux build's numbers, and the
-# uninstaller leaves no file and no registry entry behind.
-#   installer_check.sh WINE INSTALLER HOST_VARNEL_CALC VERSION
+# the installed varnel-calc.exe gives the Linux build's numbers, installing
+# over an earlier version (made here from the same script, with a file of
+# its own) leaves nothing of it, and the uninstaller leaves no file and no
+# registry entry behind.
+#   installer_check.sh WINE INSTALLER HOST_VARNEL_CALC VERSION MAKENSIS NSI
 set -u
 wine=$1
 installer=$2
 host_calc=$3
 version=$4
+makensis=$5
+nsi=$6
 drive="$WINEPREFIX/drive_c"
 folder="$drive/Program Files/varnel"
 menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/varnel"
@@ -19,8 +23,22 @@ fail() {
     failed=1
 }
 
-"$wine" "$installer" /S || fail "the installer exited with status $?"
-# Again over itself, as an upgrade runs: replaced in place, one entry.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# An earlier version: 0.9.0, with a file this one no longer has.
+echo "from 0.9.0" >"$work/earlier-only.txt"
+sed -e "s|^OutFile .*|OutFile \"$work/earlier-setup.exe\"|" \
+    -e "s|\"DisplayVersion\" \"$version\"|\"DisplayVersion\" \"0.9.0\"|" \
+    -e "/^ *File .*varnel-calc.exe\"/a File \"$work/earlier-only.txt\"" \
+    -e '/^ *Delete "$INSTDIR\\varnel-calc.exe"/a Delete "$INSTDIR\\earlier-only.txt"' "$nsi" >"$work/earlier.nsi"
+"$makensis" -V1 "$work/earlier.nsi" || fail "makensis could not make the earlier version"
+"$wine" "$work/earlier-setup.exe" /S || fail "the earlier version's installer exited with status $?"
+[ -f "$folder/earlier-only.txt" ] || fail "the earlier version did not install its own file"
+
+"$wine" "$installer" /S || fail "installing over the earlier version exited with status $?"
+[ ! -e "$folder/earlier-only.txt" ] || fail "the earlier version's own file was left behind"
+# Again over itself: replaced in place, one entry.
 "$wine" "$installer" /S || fail "installing over the installed one exited with status $?"
 [ "$("$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | tr -d '\r' | grep -c 'Uninstall\\varnel$')" = 1 ] ||
     fail "not one installed-programs entry after installing twice"
