@@ -57,10 +57,14 @@ installed=$("$wine" "$folder/varnel-calc.exe" --tsv 137.5 14.2 435 2>/dev/null |
 expected=$("$host_calc" --tsv 137.5 14.2 435 2>/dev/null)
 [ "$installed" = "$expected" ] || fail "the installed varnel-calc.exe says '$installed', not '$expected'"
 
-# The uninstaller runs from a copy of itself and returns at once; wait for it.
+# The uninstaller runs from a copy of itself and returns at once; wait for
+# it to take away the last of its work (the folder goes before the Start-menu
+# entry and the registry key, so waiting for the folder alone is too short).
 "$wine" "$folder/uninstall.exe" /S || fail "the uninstaller exited with status $?"
 for _ in $(seq 100); do
-    [ -e "$folder" ] || break
+    if [ ! -e "$folder" ] && [ ! -e "$menu" ] && ! "$wine" reg query "$key" >/dev/null 2>&1; then
+        break
+    fi
     sleep 0.2
 done
 [ ! -e "$folder" ] || fail "left behind: $(ls "$folder")"
