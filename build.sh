@@ -96,39 +96,39 @@ configure bench
 cmake --build --preset bench
 ctest --preset bench
 
-if [ "$machine" != x86_64 ]; then
+host_calc="$PWD/build/default/app/varnel-calc"
+windows_status=0
+if [ "$machine" = x86_64 ]; then
+    # The core, varnel-calc and their tests for aarch64 (a Raspberry Pi's
+    # 64-bit system), cross-built and run under qemu-user; its varnel-calc
+    # is checked against this machine's own.
+    configure aarch64 -DVARNEL_REQUIRE_ALL_TESTS=ON -DVARNEL_HOST_CALC="$host_calc"
+    cmake --build --preset aarch64
+    ctest --preset aarch64
+
+    # The Windows core under Wine runs beside the fuzz minute; it mostly
+    # waits for Wine, the fuzzer keeps one core busy. varnel-calc.exe is
+    # checked against this machine's own build of it.
+    configure windows -DVARNEL_REQUIRE_ALL_TESTS=ON -DVARNEL_HOST_CALC="$host_calc"
+    cmake --build --preset windows
+else
     echo "build.sh: this is an $machine machine: the Windows tests (x86-64 programs under Wine) are left out here," \
         "and the builds above are its own $machine tests"
-    configure fuzz
-    cmake --build --preset fuzz
-    ctest --preset fuzz
-    tools/release_check.sh
-    exit 0
 fi
-
-# The core, varnel-calc and their tests for aarch64 (a Raspberry Pi's 64-bit
-# system), cross-built and run under qemu-user; its varnel-calc is checked
-# against this machine's own.
-configure aarch64 -DVARNEL_REQUIRE_ALL_TESTS=ON -DVARNEL_HOST_CALC="$PWD/build/default/app/varnel-calc"
-cmake --build --preset aarch64
-ctest --preset aarch64
-
-# The Windows core under Wine runs beside the fuzz minute; it mostly waits
-# for Wine, the fuzzer keeps one core busy.
-# varnel-calc.exe is checked against this machine's own build of it.
-configure windows -DVARNEL_REQUIRE_ALL_TESTS=ON -DVARNEL_HOST_CALC="$PWD/build/default/app/varnel-calc"
-cmake --build --preset windows
 configure fuzz
 cmake --build --preset fuzz
-windows_log=build/windows/ctest.log
-ctest --preset windows >"$windows_log" 2>&1 &
-windows=$!
+if [ "$machine" = x86_64 ]; then
+    windows_log=build/windows/ctest.log
+    ctest --preset windows >"$windows_log" 2>&1 &
+    windows=$!
+fi
 # A bounded libFuzzer run over the compute path (VARNEL_FUZZ_SECONDS, default 60).
 fuzz_status=0
 ctest --preset fuzz || fuzz_status=$?
-windows_status=0
-wait "$windows" || windows_status=$?
-cat "$windows_log"
+if [ "$machine" = x86_64 ]; then
+    wait "$windows" || windows_status=$?
+    cat "$windows_log"
+fi
 if [ "$fuzz_status" -ne 0 ] || [ "$windows_status" -ne 0 ]; then
     [ "$fuzz_status" -eq 0 ] || echo "build.sh: the fuzz run failed" >&2
     [ "$windows_status" -eq 0 ] || echo "build.sh: the Windows tests under Wine failed" >&2
