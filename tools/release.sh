@@ -26,7 +26,7 @@ tools/install_packages.sh git cmake ninja-build g++ qt6-base-dev qt6-base-dev-to
     dpkg-dev file g++-mingw-w64-x86-64-posix nsis
 git rev-parse --git-dir >/dev/null 2>&1 || fail "$top is not a git checkout: release files are made of a commit"
 commit=$(git rev-parse HEAD)
-if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+if [ -n "$(GIT_OPTIONAL_LOCKS=0 git status --porcelain --untracked-files=no)" ]; then
     echo "release: building commit ${commit:0:12}; the uncommitted changes here are not in it" >&2
 fi
 
