@@ -178,7 +178,7 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
 {
     const CalcOptions options = parseCalcOptions(args, decimalSeparator);
     if (!options.error.empty()) {
-        err << "varnel-calc: " << options.error << "\nTry 'varnel-calc --help'.\n";
+        err << usageErrorText("varnel-calc", options.error);
         return kExitUsage;
     }
     // Every write is checked: a full disk or a closed pipe is a failure,

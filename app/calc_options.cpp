@@ -43,17 +43,7 @@ std::span<const OptionSpec> calcOptionSpecs()
 CalcOptions parseCalcOptions(const std::vector<std::string> &args, std::string_view decimalSeparator)
 {
     CalcOptions options;
-#ifdef _WIN32
-    // Windows' own way to ask a tool for its help.
-    std::vector<std::string> given = args;
-    for (std::string &arg : given) {
-        if (arg == "/?" || arg == "-?")
-            arg = "--help";
-    }
-    CommandLine line = parseCommandLine(given, kOptions);
-#else
-    CommandLine line = parseCommandLine(args, kOptions);
-#endif
+    CommandLine line = parseOptions(withSystemHelpNames(args), kOptions);
     if (!line.error.empty()) {
         options.error = std::move(line.error);
         return options;

@@ -23,7 +23,7 @@ bool looksLikeOption(std::string_view arg)
     return arg.size() > 1 && arg[0] == '-' && (arg[1] == '-' || isLetter(arg[1]));
 }
 
-CommandLine parseCommandLine(const std::vector<std::string> &args, std::span<const OptionSpec> options)
+CommandLine parseOptions(const std::vector<std::string> &args, std::span<const OptionSpec> options)
 {
     CommandLine line;
     bool optionsEnded = false;
@@ -87,6 +87,24 @@ CommandLine parseCommandLine(const std::vector<std::string> &args, std::span<con
         }
     }
     return line;
+}
+
+std::vector<std::string> withSystemHelpNames(std::vector<std::string> args)
+{
+#ifdef _WIN32
+    for (std::string &arg : args) {
+        if (arg == "/?" || arg == "-?")
+            arg = "--help";
+    }
+#endif
+    return args;
+}
+
+std::string usageErrorText(std::string_view program, std::string_view message)
+{
+    std::string text;
+    text.append(program).append(": ").append(message).append("\nTry '").append(program).append(" --help'.\n");
+    return text;
 }
 
 int writeAnswer(std::string_view program, std::string_view what, std::string_view text)

@@ -37,7 +37,15 @@ struct CommandLine
 // more than that, and is no negative number ("-137.5", "-,5", "-.5").
 bool looksLikeOption(std::string_view arg);
 
-CommandLine parseCommandLine(const std::vector<std::string> &args, std::span<const OptionSpec> options);
+CommandLine parseOptions(const std::vector<std::string> &args, std::span<const OptionSpec> options);
+
+// The arguments with Windows' own ways to ask a tool for its help, /? and
+// -?, read as --help there; elsewhere as they are.
+std::vector<std::string> withSystemHelpNames(std::vector<std::string> args);
+
+// A usage error as every program says it, in two lines: "varnel-calc: no
+// such option\nTry 'varnel-calc --help'.\n".
+std::string usageErrorText(std::string_view program, std::string_view message);
 
 // An argument or input line as one line of valid UTF-8, to echo it:
 // backslash and control characters written as \\, \t, \n, \r and \xHH,

@@ -81,17 +81,17 @@ bool handleCommandLine(int argc, char **argv)
     std::string qtError;
     const std::vector<std::string> own = withoutQtOptions(argc, argv, platformGiven, qtError);
     if (!qtError.empty()) {
-        std::fprintf(stderr, "varnel: %s\nTry 'varnel --help'.\n", qtError.c_str());
+        std::fputs(varnel::usageErrorText("varnel", qtError).c_str(), stderr);
         std::exit(varnel::kExitUsage);
     }
-    const varnel::CommandLine line = varnel::parseCommandLine(own, kOptions);
+    const varnel::CommandLine line = varnel::parseOptions(own, kOptions);
     std::string error = line.error;
     for (const varnel::CommandLineItem &item : line.items) {
         if (error.empty() && !item.option)
             error = "takes no arguments, not '" + varnel::escapedInput(item.value) + "'";
     }
     if (!error.empty()) {
-        std::fprintf(stderr, "varnel: %s\nTry 'varnel --help'.\n", error.c_str());
+        std::fputs(varnel::usageErrorText("varnel", error).c_str(), stderr);
         std::exit(varnel::kExitUsage);
     }
     for (const varnel::CommandLineItem &item : line.items) {

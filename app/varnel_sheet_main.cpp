@@ -1,155 +1,117 @@
 // varnel-sheet: writes the build sheet for one frequency as PDF, SVG or PNG.
-// It opens no window and needs no display.
-#include "app/command_line.h"
-#include "app/exit_status.h"
+// It opens no window and needs no display; Qt starts only to paint a PNG.
+#include "app/sheet_cli.h"
 #include "platform/locale_numbers.h"
-#include "sheet/sheet_file.h"
-#include "varnel/build_info.h"
 
-#include <QDate>
-#include <QGuiApplication>
-#include <QHashSeed>
-
-#include <array>
-#include <cstdio>
+#include <clocale>
 #include <cstdlib>
-#include <string>
+#include <ctime>
+#include <iostream>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#ifdef VARNEL_SHEET_PNG_DIR
+#include "qt/drawing/sheet_png_module.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <climits>
 
 namespace {
 
-constexpr std::array<varnel::OptionSpec, 4> kOptions {{
-    {"--output", 'o', "FILE", "the file to write: .pdf, .svg or .png"},
-    {"--page", 0, "SIZE",
-     "a4 or letter; by default the paper your locale names\n"
-     "(LC_PAPER, then LC_MEASUREMENT)"},
-    {"--version", 'v', {}, "show the version and exit"},
-    {"--help", 'h', {}, "show this help and exit"},
-}};
-
-std::string usage()
+// Beside the program in the build tree; where it is installed, in
+// libexec/varnel/, found from the program's own place.
+std::vector<std::string> pngModulePlaces()
 {
-    std::string text = "Usage: varnel-sheet [OPTION]... FREQ -o FILE\n\n"
-                       "Writes a build sheet for the antenna at FREQ MHz: how the lengths make one\n"
-                       "square loop and two verticals, a plan and a side view to scale, the\n"
-                       "capacitors' wiring, the cut list in mm, inch and sixteenths, the tubing,\n"
-                       "both capacitors with their nearest E12 parts, and the construction notes;\n"
-                       "in a PDF, where the loop fits the paper, a full-size template follows.\n"
-                       "The file's suffix chooses PDF, SVG or PNG; it is written whole or not at\n"
-                       "all. A sheet is drawn for 0.1 to 10000 MHz; above the 250 MHz the design\n"
-                       "is made for, or where the lengths cannot be built from the tubing, it\n"
-                       "carries a warning. A negative FREQ is a frequency, not an option (it has\n"
-                       "no sheet); -- ends the options. SOURCE_DATE_EPOCH, when set, fixes the\n"
-                       "date, so that the same FREQ always gives the same bytes.\n\n";
-    return text + varnel::optionsHelp(kOptions, 20) + "\n" + varnel::exitStatusHelp(varnel::kToolExitStatuses);
+    char self[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0)
+        return {};
+    std::string folder(self, static_cast<std::size_t>(length));
+    folder.erase(folder.rfind('/') + 1);
+    return {folder + kSheetPngModule, folder + VARNEL_SHEET_PNG_DIR "/" + kSheetPngModule};
 }
 
-// Qt's own chatter (a missing XDG_RUNTIME_DIR, say) is no business of a
-// command-line tool's user; its real failures still get through.
-void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+varnel::SheetFile paintPng(const std::vector<varnel::Page> &pages)
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "varnel-sheet: %s\n", qPrintable(message));
+    std::string tried;
+    for (const std::string &place : pngModulePlaces()) {
+        void *module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!module) {
+            if (tried.empty())
+                tried = dlerror();
+            continue;
+        }
+        const auto paint = reinterpret_cast<VarnelSheetPng>(dlsym(module, kSheetPngSymbol));
+        varnel::SheetFile file;
+        if (!paint || !paint(pages, file.bytes))
+            file.error = "the sheet could not be drawn";
+        // The module stays loaded: Qt's exit handlers run from it.
+        return file;
+    }
+    return {{},
+            "PNG is drawn by " + std::string(kSheetPngModule) + ", which cannot be loaded (" + tried
+                + "); write the sheet as PDF or SVG"};
 }
 
-int fail(int status, const std::string &message)
+} // namespace
+#endif
+
+namespace {
+
+std::string today(std::time_t now)
 {
-    std::fprintf(stderr, "varnel-sheet: %s\n", message.c_str());
-    return status;
+    std::tm local {};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    char date[16];
+    std::strftime(date, sizeof date, "%Y-%m-%d", &local);
+    return date;
 }
 
-int usageError(const std::string &message)
+int run(const std::vector<std::string> &args)
 {
-    return fail(varnel::kExitUsage, message + "\nTry 'varnel-sheet --help'.");
-}
-
-void warn(const std::string &warning)
-{
-    std::fprintf(stderr, "varnel-sheet: warning: %s\n", warning.c_str());
+    // Numbers and paper follow the user's locale, as in the window program.
+    std::setlocale(LC_ALL, "");
+    varnel::SheetSystem system;
+    system.decimalSeparator = varnel::localeDecimalSeparator();
+    system.paper = varnel::userPaper();
+    if (const char *value = std::getenv("SOURCE_DATE_EPOCH"); value && *value)
+        system.sourceDateEpoch = value;
+    const std::time_t now = std::time(nullptr);
+    system.now = static_cast<long long>(now);
+    system.today = today(now);
+#ifdef VARNEL_SHEET_PNG_DIR
+    system.png = paintPng;
+#endif
+    return varnel::runSheetCli(args, std::cout, std::cerr, system);
 }
 
 } // namespace
 
+#ifdef _WIN32
+// The arguments in UTF-16, as Windows holds them, so a file name in any
+// script reaches the file system as the user typed it.
+int wmain(int argc, wchar_t **argv)
+{
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string arg(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, arg.data(), size, nullptr, nullptr);
+        args.push_back(std::move(arg));
+    }
+    return run(args);
+}
+#else
 int main(int argc, char **argv)
 {
-    const varnel::CommandLine line
-        = varnel::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), kOptions);
-    if (!line.error.empty())
-        return usageError(line.error);
-    std::vector<std::string> frequencies;
-    std::string output;
-    std::string page;
-    bool pageGiven = false;
-    for (const varnel::CommandLineItem &item : line.items) {
-        const std::string_view name = item.option ? item.option->name : std::string_view();
-        // Answered before Qt starts: they need no fonts.
-        if (name == "--help")
-            return varnel::writeAnswer("varnel-sheet", "help", usage());
-        if (name == "--version")
-            return varnel::writeAnswer("varnel-sheet", "version", "varnel-sheet " VARNEL_VERSION "\n");
-        if (!item.option)
-            frequencies.push_back(item.value);
-        else if (name == "--output")
-            output = item.value;
-        else if (name == "--page") {
-            page = item.value;
-            pageGiven = true;
-        }
-    }
-    if (frequencies.size() != 1)
-        return usageError("give one frequency in MHz");
-    if (output.empty())
-        return usageError("give the file to write with -o FILE (.pdf, .svg or .png)");
-    // The name's bytes as given: a file name need not be in the locale's
-    // encoding, nor in any.
-    const std::string &path = output;
-    if (!varnel::sheetFormatFor(path))
-        return usageError(output + ": the file's suffix must be .pdf, .svg or .png");
-    std::optional<varnel::Paper> paper;
-    if (pageGiven) {
-        const QString size = QString::fromStdString(page).toLower();
-        if (size == QLatin1String("a4"))
-            paper = varnel::Paper::A4;
-        else if (size == QLatin1String("letter"))
-            paper = varnel::Paper::Letter;
-        else
-            return usageError("--page takes a4 or letter, not '" + page + "'");
-    }
-
-    std::optional<long long> epoch;
-    if (const char *value = std::getenv("SOURCE_DATE_EPOCH"); value && *value) {
-        epoch = varnel::sourceDateEpoch(value);
-        if (!epoch)
-            return usageError(std::string("SOURCE_DATE_EPOCH must be whole seconds since 1970 up to the year 9999, "
-                                          "not '")
-                              + varnel::escapedInput(value) + "'");
-    }
-
-    // The same sheet, the same bytes: Qt orders the fonts in a PDF by a
-    // hash that is otherwise seeded afresh in every run.
-    QHashSeed::setDeterministicGlobalSeed();
-    // Fonts and painting, no window: the offscreen platform serves anywhere.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietHandler);
-    QGuiApplication app(argc, argv);
-
-    varnel::SheetData data = varnel::computeSheet(frequencies.front(), varnel::localeDecimalSeparator());
-    if (data.texts.error != varnel::ErrorKind::None) {
-        std::string message = "'";
-        message.append(varnel::shortenedForMessage(varnel::escapedInput(frequencies.front())))
-            .append("': ")
-            .append(varnel::errorName(data.texts.error));
-        return fail(varnel::kExitCannotCompute, message);
-    }
-    if (const std::string refusal = varnel::sheetRefusal(data); !refusal.empty())
-        return fail(varnel::kExitCannotCompute, refusal);
-    data.page = paper ? *paper : varnel::paperForLocale();
-    data.date = epoch ? varnel::isoDate(*epoch) : QDate::currentDate().toString(Qt::ISODate).toStdString();
-    data.version = VARNEL_VERSION;
-
-    if (const std::string error = varnel::writeSheet(path, data, epoch); !error.empty())
-        return fail(varnel::kExitWriteFailed, varnel::escapedInput(error));
-    for (const std::string &warning : varnel::sheetWarnings(data))
-        warn(warning);
-    return varnel::kExitOk;
+    return run(std::vector<std::string>(argv + 1, argv + argc));
 }
+#endif

@@ -3,7 +3,9 @@
 #include <clocale>
 #include <string_view>
 
-#if defined(__GLIBC__)
+#if defined(_WIN32)
+#include <windows.h>
+#elif defined(__GLIBC__)
 #include <langinfo.h>
 
 #include <cstring>
@@ -34,6 +36,28 @@ std::optional<Paper> localePaper()
         return Paper::A4;
 #endif
     return std::nullopt;
+}
+
+Paper userPaper()
+{
+#if defined(_WIN32)
+    // 1 is Letter, 5 Legal: the US sizes; 9 is A4.
+    DWORD size = 0;
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IPAPERSIZE | LOCALE_RETURN_NUMBER,
+                        reinterpret_cast<LPWSTR>(&size), sizeof size / sizeof(wchar_t))
+        && (size == 1 || size == 5))
+        return Paper::Letter;
+    return Paper::A4;
+#else
+    if (const std::optional<Paper> paper = localePaper())
+        return *paper;
+#if defined(__GLIBC__) && defined(LC_MEASUREMENT)
+    // 1 metric, 2 the US system.
+    if (nl_langinfo(_NL_MEASUREMENT_MEASUREMENT)[0] == 2)
+        return Paper::Letter;
+#endif
+    return Paper::A4;
+#endif
 }
 
 } // namespace varnel

@@ -42,7 +42,7 @@ constexpr const char *kDefaultHandler = "xdg-open";
 
 } // namespace
 
-ParsedCommand parseCommandLine(std::string_view commandLine)
+ParsedCommand splitProgramCommand(std::string_view commandLine)
 {
     ParsedCommand parsed;
     std::string_view rest = trimBlanks(commandLine);
@@ -130,7 +130,7 @@ StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyl
 {
     if (commandLine.find('\0') != std::string_view::npos)
         return failure({}, "The command line contains a NUL character");
-    const ParsedCommand parsed = parseCommandLine(commandLine);
+    const ParsedCommand parsed = splitProgramCommand(commandLine);
     if (parsed.program.empty())
         return failure({}, "The command line names no program");
     const std::string shown = parsed.openWithDefaultHandler ? kWindowsShell : parsed.program;
@@ -234,7 +234,7 @@ StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyl
     // would start something other than what was asked for.
     if (commandLine.find('\0') != std::string_view::npos)
         return failure({}, "The command line contains a NUL character");
-    ParsedCommand parsed = parseCommandLine(commandLine);
+    ParsedCommand parsed = splitProgramCommand(commandLine);
     if (parsed.program.empty())
         return failure({}, "The command line names no program");
     if (parsed.openWithDefaultHandler)

@@ -69,7 +69,7 @@ struct ParsedCommand
     bool openWithDefaultHandler = false;
 };
 
-ParsedCommand parseCommandLine(std::string_view commandLine);
+ParsedCommand splitProgramCommand(std::string_view commandLine);
 
 // Starts processes on this machine. "start.exe" exists on no current
 // desktop, so a request for it opens its argument with the default handler

@@ -1,5 +1,89 @@
 #include "platform/whole_file.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+namespace varnel {
+
+namespace {
+
+// The system's words for an error, without the full stop and line end
+// that FormatMessage adds: "There is not enough space on the disk".
+std::string reason(DWORD error)
+{
+    wchar_t *buffer = nullptr;
+    const DWORD length
+        = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    std::wstring words(buffer ? buffer : L"", length);
+    LocalFree(buffer);
+    while (!words.empty()
+           && (words.back() == L'\r' || words.back() == L'\n' || words.back() == L'.' || words.back() == L' '))
+        words.pop_back();
+    if (words.empty())
+        return "error " + std::to_string(error);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, words.data(), int(words.size()), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, words.data(), int(words.size()), text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+std::wstring wide(const std::string &utf8)
+{
+    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), text.data(), size);
+    return text;
+}
+
+} // namespace
+
+// The path is UTF-8, as the program holds every text. The new file is
+// flushed before it takes the target's name in one step.
+std::string writeWholeFile(const std::string &path, std::string_view bytes)
+{
+    const std::wstring target = wide(path);
+    const std::size_t slash = target.find_last_of(L"/\\:");
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
+    const std::wstring name = slash == std::wstring::npos ? target : target.substr(slash + 1);
+    std::wstring temporary;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (unsigned attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary
+            = folder + L"." + name + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt);
+        file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+            return reason(GetLastError());
+    }
+    if (file == INVALID_HANDLE_VALUE)
+        return reason(ERROR_FILE_EXISTS);
+    const auto failed = [&](DWORD error) {
+        CloseHandle(file);
+        DeleteFileW(temporary.c_str());
+        return reason(error);
+    };
+    while (!bytes.empty()) {
+        const DWORD chunk = bytes.size() > 1u << 30 ? 1u << 30 : static_cast<DWORD>(bytes.size());
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr))
+            return failed(GetLastError());
+        bytes.remove_prefix(written);
+    }
+    if (!FlushFileBuffers(file))
+        return failed(GetLastError());
+    CloseHandle(file);
+    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(temporary.c_str());
+        return reason(error);
+    }
+    return {};
+}
+
+} // namespace varnel
+
+#else
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -96,3 +180,5 @@ std::string writeWholeFile(const std::string &path, std::string_view bytes)
 }
 
 } // namespace varnel
+
+#endif

@@ -9,7 +9,8 @@
 
 namespace varnel {
 
-// `path` is taken as the bytes the user gave, whatever their encoding. An
+// `path` is taken as the bytes the user gave, whatever their encoding (on
+// Windows, UTF-8, turned into the system's UTF-16). An
 // existing target keeps its permissions; a symbolic link is followed, so the
 // file it names is replaced, not the link. Empty on success, otherwise the
 // system's reason ("No space left on device").

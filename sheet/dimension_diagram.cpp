@@ -2,16 +2,10 @@
 
 #include "sheet/drawing_geometry.h"
 
-#include <QPainter>
-#include <QPolygonF>
-
 #include <cmath>
 #include <initializer_list>
 
 namespace varnel {
-
-const QColor kDrawingBackground(127, 253, 255);
-const QColor kElementOrange(232, 143, 0);
 
 namespace {
 
@@ -23,78 +17,80 @@ double onPixelCentre(double coordinate)
 
 } // namespace
 
-DiagramAnchors paintDimensionDiagram(QPainter &p)
+Page describeDimensionDiagram()
 {
-    p.save();
-    p.fillRect(QRectF(QPointF(0, 0), QSizeF(kDiagramSize)), kDrawingBackground);
-    p.setRenderHint(QPainter::Antialiasing);
+    Page diagram;
+    diagram.width = kDiagramWidth;
+    diagram.height = kDiagramHeight;
+    diagram.textArea = {0, 0, diagram.width, diagram.height};
+    PageBuilder p(diagram);
+    p.rectangle({0, 0, diagram.width, diagram.height}, kDrawingBackground);
 
     // The square loop in oblique view: a flat parallelogram. Its corners,
     // named by where they lie: left, far (top), right and near (bottom).
-    const QPointF top(96, 82);
-    const QPointF right(188, 104);
-    const QPointF bottom(124, 118);
-    const QPointF left = top + (bottom - right);
+    const Point top {96, 82};
+    const Point right {188, 104};
+    const Point bottom {124, 118};
+    const Point left = top + (bottom - right);
     // The feed gap breaks the upper-right side.
-    const QPointF gapStart = along(top, right, 0.52);
-    const QPointF gapEnd = along(top, right, 0.62);
+    const Point gapStart = along(top, right, 0.52);
+    const Point gapEnd = along(top, right, 0.62);
     // The verticals leave the lower-left side close to the left corner.
-    const QPointF foot = along(left, bottom, kVerticalsFromCorner);
+    const Point foot = along(left, bottom, kVerticalsFromCorner);
 
-    QPen element(kElementOrange, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(element);
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF {gapEnd, right, bottom, left, top, gapStart});
+    const Stroke element {3.2, kElementOrange, Cap::Round, Join::Round};
+    p.polyline({gapEnd, right, bottom, left, top, gapStart}, element);
     // The lower element descends; the upper one rises in front of the
     // upper-left side, so it is drawn last with a thin gap around it.
-    p.drawLine(foot, foot + QPointF(0, 50));
-    p.setPen(QPen(kDrawingBackground, 6.5, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(foot + QPointF(0, -8), foot + QPointF(0, -30));
-    p.setPen(element);
-    p.drawLine(foot, foot + QPointF(0, -76));
+    p.line(foot, foot + Point {0, 50}, element);
+    p.line(foot + Point {0, -8}, foot + Point {0, -30}, Stroke {6.5, kDrawingBackground, Cap::Flat});
+    p.line(foot, foot + Point {0, -76}, element);
 
-    p.setPen(QPen(Qt::black, 1.0));
+    const Stroke mark {1.0, kBlack, Cap::Square, Join::Bevel};
     const double arrow = 5;
     // HEIGHT: extension lines at the top of the upper element and at the
     // loop, a vertical double arrow between them at the left. Level and
     // upright marks one pixel wide lie on pixel centres, so they are black,
     // not half black over two pixels.
-    const double topOfElement = onPixelCentre(foot.y() - 76);
-    const double atLoop = onPixelCentre(foot.y());
-    p.drawLine(QPointF(6, topOfElement), QPointF(foot.x() - 4, topOfElement));
-    p.drawLine(QPointF(6, atLoop), QPointF(foot.x() - 4, atLoop));
-    dimensionLine(p, QPointF(12.5, topOfElement + 1), QPointF(12.5, atLoop - 1), arrow);
+    const double topOfElement = onPixelCentre(foot.y - 76);
+    const double atLoop = onPixelCentre(foot.y);
+    p.line({6, topOfElement}, {foot.x - 4, topOfElement}, mark);
+    p.line({6, atLoop}, {foot.x - 4, atLoop}, mark);
+    dimensionLine(p, {12.5, topOfElement + 1}, {12.5, atLoop - 1}, arrow, mark);
 
     // GAP: two parallel slanted lines up from the gap's ends, with arrows
     // pointing at them from either side.
-    const QPointF rise(10, -36);
-    p.drawLine(gapStart + QPointF(1, -4), gapStart + rise);
-    p.drawLine(gapEnd + QPointF(1, -4), gapEnd + rise);
-    const double arrowY = onPixelCentre(gapStart.y() - 24);
-    const double firstX = gapStart.x() + 10 * (24.0 / 36.0) - 0.5;
-    const double secondX = gapEnd.x() + 10 * (20.0 / 36.0) + 0.5;
-    p.drawLine(QPointF(firstX - 16, arrowY), QPointF(firstX, arrowY));
-    arrowHead(p, QPointF(firstX, arrowY), QPointF(firstX - 16, arrowY), arrow);
-    p.drawLine(QPointF(secondX + 16, arrowY + 4), QPointF(secondX, arrowY + 4));
-    arrowHead(p, QPointF(secondX, arrowY + 4), QPointF(secondX + 16, arrowY + 4), arrow);
+    const Point rise {10, -36};
+    p.line(gapStart + Point {1, -4}, gapStart + rise, mark);
+    p.line(gapEnd + Point {1, -4}, gapEnd + rise, mark);
+    const double arrowY = onPixelCentre(gapStart.y - 24);
+    const double firstX = gapStart.x + 10 * (24.0 / 36.0) - 0.5;
+    const double secondX = gapEnd.x + 10 * (20.0 / 36.0) + 0.5;
+    p.line({firstX - 16, arrowY}, {firstX, arrowY}, mark);
+    arrowHead(p, {firstX, arrowY}, {firstX - 16, arrowY}, arrow, mark);
+    p.line({secondX + 16, arrowY + 4}, {secondX, arrowY + 4}, mark);
+    arrowHead(p, {secondX, arrowY + 4}, {secondX + 16, arrowY + 4}, arrow, mark);
 
     // END: a slanted dimension from the gap to the right-hand corner, just
     // outside the side.
-    const QPointF out = unitNormal(gapEnd, right) * 6.0;
-    dimensionLine(p, gapEnd + out, right + out, arrow);
-    p.drawLine(gapEnd + out * 0.3, gapEnd + out * 1.3);
-    p.drawLine(right + out * 0.3, right + out * 1.3);
+    const Point out = unitNormal(gapEnd, right) * 6.0;
+    dimensionLine(p, gapEnd + out, right + out, arrow, mark);
+    p.line(gapEnd + out * 0.3, gapEnd + out * 1.3, mark);
+    p.line(right + out * 0.3, right + out * 1.3, mark);
 
     // SIDE: tick marks along the lower-right side, at its ends and between.
-    const QPointF tick = unitNormal(right, bottom) * 4.0;
+    const Point tick = unitNormal(right, bottom) * 4.0;
     for (double t : {0.0, 0.25, 0.5, 0.75, 1.0}) {
-        const QPointF at = along(right, bottom, t);
+        const Point at = along(right, bottom, t);
         const double length = (t == 0.0 || t == 1.0) ? 1.6 : 1.0;
-        p.drawLine(at - tick * length, at + tick * length);
+        p.line(at - tick * length, at + tick * length, mark);
     }
-    p.restore();
-    // Where the window lays its four labels over the diagram.
-    return {QPointF(0, 48), QPointF(168, 32), QPointF(168, 72), QPointF(128, 120)};
+    return diagram;
+}
+
+DiagramAnchors dimensionDiagramAnchors()
+{
+    return {{0, 48}, {168, 32}, {168, 72}, {128, 120}};
 }
 
 } // namespace varnel

@@ -1,20 +1,18 @@
 // The dimension diagram: the antenna in an oblique view with its four
-// dimension marks, as the notes window shows it in a committed bitmap made
-// by tools/make_assets from this painter.
+// dimension marks, as the notes window shows it in a committed bitmap that
+// tools/make_assets paints from this description.
 #pragma once
 
-#include <QColor>
-#include <QPointF>
-#include <QSize>
-
-class QPainter;
+#include "sheet/page.h"
 
 namespace varnel {
 
-inline constexpr QSize kDiagramSize {200, 174}; // in the painter's units; one pixel in the bitmap
+// In the description's units, one pixel of the bitmap each.
+inline constexpr int kDiagramWidth = 200;
+inline constexpr int kDiagramHeight = 174;
 
-extern const QColor kDrawingBackground; // light cyan
-extern const QColor kElementOrange;
+inline constexpr Rgb kDrawingBackground {127, 253, 255}; // light cyan
+inline constexpr Rgb kElementOrange {232, 143, 0};
 
 // Where the verticals leave their side of the loop: this fraction of the
 // side from the corner they stand near. The design gives no number; the
@@ -25,15 +23,16 @@ inline constexpr double kVerticalsFromCorner = 0.16;
 // the notes window places them, about 33 x 19 units each.
 struct DiagramAnchors
 {
-    QPointF height;
-    QPointF gap;
-    QPointF end;
-    QPointF side;
+    Point height;
+    Point gap;
+    Point end;
+    Point side;
 };
 
-// Paints the whole diagram, background included, into the rectangle
-// (0, 0) to kDiagramSize of the painter's current coordinates. Carries no
-// lettering: the caller writes the labels at the anchors it returns.
-DiagramAnchors paintDimensionDiagram(QPainter &p);
+// The whole diagram, background included, as a page of kDiagramWidth by
+// kDiagramHeight units. It carries no lettering: the window writes the
+// labels at the anchors.
+Page describeDimensionDiagram();
+DiagramAnchors dimensionDiagramAnchors();
 
 } // namespace varnel

@@ -7,8 +7,6 @@
 #include "calc/standard_parts.h"
 #include "numbers/number_text.h"
 
-#include <cmath>
-
 namespace varnel {
 
 namespace {
@@ -206,11 +204,14 @@ std::vector<std::string> noteParagraphs()
 
 DrawingScale drawingScale(double length, double room)
 {
-    // Tried from the largest power of ten down; 1e-6 is far below any sheet.
+    // Tried from the largest power of ten down; 1e-6 is far below any
+    // sheet. The powers are written out, not computed, so that every
+    // system's library finds the same scale.
+    const double powers[] = {1e3, 1e2, 1e1, 1, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6};
     const double mantissas[] = {5, 4, 2.5, 2, 1};
-    for (int exponent = 3; exponent >= -6; --exponent) {
+    for (double power : powers) {
         for (double mantissa : mantissas) {
-            const double factor = mantissa * std::pow(10.0, exponent);
+            const double factor = mantissa * power;
             if (length * factor > room)
                 continue;
             // Written with the locale-free digits a scale is always written in.

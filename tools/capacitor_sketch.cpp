@@ -1,7 +1,6 @@
 // The capacitor sketch: the two tuning capacitors at the feed point, drawn
 // by hand.
 #include "sheet/dimension_diagram.h"
-#include "sheet/drawing_geometry.h"
 #include "tools/asset_painters.h"
 #include "tools/painting.h"
 
@@ -62,7 +61,7 @@ QPainterPath handLine(QPointF a, QPointF b, Random &random)
     const int steps = 6;
     for (int i = 1; i <= steps; ++i) {
         const QPointF wobble = i == steps ? QPointF() : QPointF(random.between(-0.5, 0.5), random.between(-0.5, 0.5));
-        path.lineTo(along(a, b, double(i) / steps) + wobble);
+        path.lineTo(a + (b - a) * (double(i) / steps) + wobble);
     }
     return path;
 }
@@ -81,14 +80,14 @@ void capacitor(QPainter &p, QPointF centre, bool vertical, Random &random)
 QImage capacitorSketch()
 {
     QImage image(225, 60, QImage::Format_RGB32);
-    image.fill(kDrawingBackground);
+    image.fill(QColor(kDrawingBackground.red, kDrawingBackground.green, kDrawingBackground.blue));
     Random random(0xca9);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
     // The element: an orange bar along the top, broken at the feed gap.
     p.setPen(Qt::NoPen);
-    p.setBrush(kElementOrange);
+    p.setBrush(QColor(kElementOrange.red, kElementOrange.green, kElementOrange.blue));
     auto bar = [&](double from, double to) {
         QPolygonF shape;
         for (double x = from; x <= to; x += 6)

@@ -1,5 +1,6 @@
-// The dimension diagram's bitmap for the notes window, from the painter the
-// build sheet draws with.
+// The dimension diagram's bitmap for the notes window, painted from its
+// description as the build sheet's pictures are.
+#include "qt/drawing/page_painter.h"
 #include "sheet/dimension_diagram.h"
 #include "tools/asset_painters.h"
 #include "tools/painting.h"
@@ -10,9 +11,9 @@ namespace varnel::assets {
 
 QImage dimensionDiagram()
 {
-    QImage image(kDiagramSize, QImage::Format_RGB32);
+    QImage image(kDiagramWidth, kDiagramHeight, QImage::Format_RGB32);
     QPainter p(&image);
-    paintDimensionDiagram(p);
+    paintPage(p, describeDimensionDiagram(), 1);
     p.end();
     return to24Bit(image);
 }

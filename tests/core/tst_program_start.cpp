@@ -69,7 +69,7 @@ TEST_CASE("command lines taken apart")
     };
     for (const auto &row : rows) {
         INFO(std::string(row.tag));
-        const ParsedCommand parsed = parseCommandLine(row.commandLine);
+        const ParsedCommand parsed = splitProgramCommand(row.commandLine);
         CHECK(parsed.program == row.program);
         CHECK(parsed.arguments == row.arguments);
         CHECK(parsed.openWithDefaultHandler == row.defaultHandler);

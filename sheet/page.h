@@ -1,0 +1,139 @@
+// A page as a list of things to draw, in millimetres from its top-left
+// corner (y down): what the sheet's layout makes, what its tests measure,
+// and what each writer (PDF, SVG) and each toolkit's painter turns into
+// its own terms. No toolkit here: the same description on every system.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace varnel {
+
+struct Point
+{
+    double x = 0;
+    double y = 0;
+};
+inline Point operator+(Point a, Point b)
+{
+    return {a.x + b.x, a.y + b.y};
+}
+inline Point operator-(Point a, Point b)
+{
+    return {a.x - b.x, a.y - b.y};
+}
+inline Point operator*(Point a, double k)
+{
+    return {a.x * k, a.y * k};
+}
+
+struct Rect
+{
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double height = 0;
+    double right() const { return x + width; }
+    double bottom() const { return y + height; }
+    bool contains(const Rect &other, double slack = 0) const
+    {
+        return other.x >= x - slack && other.y >= y - slack && other.right() <= right() + slack
+            && other.bottom() <= bottom() + slack;
+    }
+};
+
+struct Rgb
+{
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    bool operator==(const Rgb &) const = default;
+};
+inline constexpr Rgb kBlack {0, 0, 0};
+inline constexpr Rgb kWhite {255, 255, 255};
+
+enum class Cap { Flat, Square, Round };
+enum class Join { Miter, Bevel, Round };
+
+struct Stroke
+{
+    double width = 0.18;
+    Rgb colour = kBlack;
+    Cap cap = Cap::Flat;
+    Join join = Join::Miter;
+};
+
+// The two faces the sheet is set in: the standard PDF fonts Helvetica and
+// Helvetica-Bold, whose published widths Liberation Sans and Arial share.
+enum class Face { Regular, Bold };
+
+struct Font
+{
+    Face face = Face::Regular;
+    double points = 9;
+};
+
+// An open path of straight segments.
+struct Polyline
+{
+    std::vector<Point> points;
+    Stroke stroke;
+};
+
+// A closed shape: a polygon, a rectangle or an ellipse, filled, outlined
+// or both.
+struct Shape
+{
+    enum class Kind { Polygon, Rectangle, Ellipse } kind = Kind::Polygon;
+    std::vector<Point> points; // a polygon's corners
+    Rect bounds; // a rectangle, or the box an ellipse fills
+    std::optional<Rgb> fill;
+    std::optional<Stroke> stroke;
+};
+
+// One line of text, left-aligned on its baseline at `origin`.
+struct TextRun
+{
+    Point origin;
+    Font font;
+    Rgb colour = kBlack;
+    std::string text; // UTF-8
+};
+
+using Item = std::variant<Polyline, Shape, TextRun>;
+
+// A text as the layout placed it: the room it was given and what its lines
+// took, for the checks that every text stays in its box and the page.
+struct TextBlock
+{
+    Rect box;
+    Rect used;
+    std::string text;
+};
+
+// A length the page promises: drawn from `from` to `to`, and said by
+// `label` (its last number, in mm) at the scale `scale` prints ("1:4",
+// "1:1"). Recorded where the drawing is made, from the same points, so a
+// test can measure what is drawn against what the page says of it.
+struct DrawnLength
+{
+    Point from;
+    Point to;
+    std::string label; // "SIDE\n193", "This bar is 100 mm long"
+    std::string scale; // "1:4"
+};
+
+struct Page
+{
+    double width = 210;
+    double height = 297;
+    Rect textArea; // where every text must stay
+    std::vector<Item> items;
+    std::vector<TextBlock> texts;
+    std::vector<DrawnLength> lengths;
+};
+
+} // namespace varnel

@@ -1,0 +1,121 @@
+#include "sheet/svg_writer.h"
+
+#include "sheet/standard_fonts.h"
+#include "sheet/vector_numbers.h"
+
+#include <algorithm>
+
+namespace varnel {
+
+namespace {
+
+std::string number(double value)
+{
+    return fixedDecimals(value, 4);
+}
+
+std::string colour(Rgb rgb)
+{
+    constexpr char digits[] = "0123456789abcdef";
+    std::string text = "#";
+    for (const std::uint8_t c : {rgb.red, rgb.green, rgb.blue}) {
+        text += digits[c >> 4];
+        text += digits[c & 0xF];
+    }
+    return text;
+}
+
+std::string escaped(const std::string &text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string strokeAttributes(const Stroke &stroke)
+{
+    const char *cap = stroke.cap == Cap::Round ? "round" : stroke.cap == Cap::Square ? "square" : "butt";
+    const char *join = stroke.join == Join::Round ? "round" : stroke.join == Join::Bevel ? "bevel" : "miter";
+    return " stroke=\"" + colour(stroke.colour) + "\" stroke-width=\"" + number(stroke.width) + "\" stroke-linecap=\""
+        + cap + "\" stroke-linejoin=\"" + join + "\" stroke-miterlimit=\"2\"";
+}
+
+std::string points(const std::vector<Point> &points)
+{
+    std::string text;
+    for (const Point &p : points)
+        text += (text.empty() ? "" : " ") + number(p.x) + "," + number(p.y);
+    return text;
+}
+
+} // namespace
+
+std::string writeSvg(const std::vector<Page> &pages, const std::string &title)
+{
+    double width = 0;
+    double height = 0;
+    for (const Page &page : pages) {
+        width = std::max(width, page.width);
+        height += page.height;
+    }
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\""
+        + number(width) + "mm\" height=\"" + number(height) + "mm\" viewBox=\"0 0 " + number(width) + " "
+        + number(height) + "\" xml:space=\"preserve\">\n<title>" + escaped(title) + "</title>\n";
+    double top = 0;
+    for (const Page &page : pages) {
+        svg += "<g transform=\"translate(0," + number(top) + ")\">\n<rect x=\"0\" y=\"0\" width=\"" + number(page.width)
+            + "\" height=\"" + number(page.height) + "\" fill=\"#ffffff\"/>\n";
+        for (const Item &item : page.items) {
+            if (const auto *line = std::get_if<Polyline>(&item)) {
+                svg += "<polyline points=\"" + points(line->points) + "\" fill=\"none\""
+                    + strokeAttributes(line->stroke) + "/>\n";
+            } else if (const auto *shape = std::get_if<Shape>(&item)) {
+                const std::string paint = " fill=\"" + (shape->fill ? colour(*shape->fill) : std::string("none")) + "\""
+                    + (shape->stroke ? strokeAttributes(*shape->stroke) : std::string());
+                const Rect &b = shape->bounds;
+                switch (shape->kind) {
+                case Shape::Kind::Polygon:
+                    svg += "<polygon points=\"" + points(shape->points) + "\"" + paint + "/>\n";
+                    break;
+                case Shape::Kind::Rectangle:
+                    svg += "<rect x=\"" + number(b.x) + "\" y=\"" + number(b.y) + "\" width=\"" + number(b.width)
+                        + "\" height=\"" + number(b.height) + "\"" + paint + "/>\n";
+                    break;
+                case Shape::Kind::Ellipse:
+                    svg += "<ellipse cx=\"" + number(b.x + b.width / 2) + "\" cy=\"" + number(b.y + b.height / 2)
+                        + "\" rx=\"" + number(b.width / 2) + "\" ry=\"" + number(b.height / 2) + "\"" + paint + "/>\n";
+                    break;
+                }
+            } else if (const auto *run = std::get_if<TextRun>(&item)) {
+                svg += "<text x=\"" + number(run->origin.x) + "\" y=\"" + number(run->origin.y)
+                    + "\" font-family=\"Helvetica, Arial, 'Liberation Sans', sans-serif\" font-size=\""
+                    + number(run->font.points * kMillimetresPerPoint) + "\""
+                    + (run->font.face == Face::Bold ? " font-weight=\"bold\"" : "") + " fill=\"" + colour(run->colour)
+                    + "\">" + escaped(run->text) + "</text>\n";
+            }
+        }
+        svg += "</g>\n";
+        top += page.height;
+    }
+    return svg + "</svg>\n";
+}
+
+} // namespace varnel
