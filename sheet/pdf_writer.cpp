@@ -230,8 +230,11 @@ PdfResult writePdf(const std::vector<Page> &pages, const PdfInfo &info)
     pdf = "%PDF-1.6\n%\xE2\xE3\xCF\xD3\n";
     object("<< /Type /Catalog /Pages 2 0 R /ViewerPreferences << /PrintScaling /None >> >>");
     std::string kids;
-    for (std::size_t n = 0; n < pages.size(); ++n)
-        kids += (n ? " " : "") + std::to_string(6 + 2 * n) + " 0 R";
+    for (std::size_t n = 0; n < pages.size(); ++n) {
+        if (n)
+            kids += ' ';
+        kids.append(std::to_string(6 + 2 * n)).append(" 0 R");
+    }
     object("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) + " >>");
     object("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>");
     object("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica-Bold /Encoding /WinAnsiEncoding >>");

@@ -60,8 +60,11 @@ std::string strokeAttributes(const Stroke &stroke)
 std::string points(const std::vector<Point> &points)
 {
     std::string text;
-    for (const Point &p : points)
-        text += (text.empty() ? "" : " ") + number(p.x) + "," + number(p.y);
+    for (const Point &p : points) {
+        if (!text.empty())
+            text += ' ';
+        text.append(number(p.x)).append(",").append(number(p.y));
+    }
     return text;
 }
 

@@ -23,9 +23,13 @@ inline std::string fixedDecimals(double value, int decimals)
     fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
     while (!fraction.empty() && fraction.back() == '0')
         fraction.pop_back();
-    if (!fraction.empty())
-        text += "." + fraction;
-    return negative && text != "0" ? "-" + text : text;
+    if (!fraction.empty()) {
+        text += '.';
+        text += fraction;
+    }
+    if (negative && text != "0")
+        text.insert(text.begin(), '-');
+    return text;
 }
 
 } // namespace varnel
