@@ -161,11 +161,13 @@ void appendHex(std::string &text, unsigned char byte)
 
 } // namespace
 
-std::string escapedInput(std::string_view input)
+namespace {
+
+std::string escaped(std::string_view input, bool backslashPlain)
 {
-    const auto plain = [](char c) {
+    const auto plain = [&](char c) {
         const auto byte = static_cast<unsigned char>(c);
-        return c != '\\' && byte >= 0x20 && byte < 0x7F;
+        return (backslashPlain || c != '\\') && byte >= 0x20 && byte < 0x7F;
     };
     if (std::all_of(input.begin(), input.end(), plain))
         return std::string(input);
@@ -175,7 +177,7 @@ std::string escapedInput(std::string_view input)
         const char c = input.front();
         const auto byte = static_cast<unsigned char>(c);
         std::size_t taken = 1;
-        if (c == '\\') {
+        if (c == '\\' && !backslashPlain) {
             text += "\\\\";
         } else if (c == '\t') {
             text += "\\t";
@@ -198,6 +200,22 @@ std::string escapedInput(std::string_view input)
         input.remove_prefix(taken);
     }
     return text;
+}
+
+} // namespace
+
+std::string escapedInput(std::string_view input)
+{
+    return escaped(input, false);
+}
+
+std::string escapedPath(std::string_view path)
+{
+#ifdef _WIN32
+    return escaped(path, true);
+#else
+    return escaped(path, false);
+#endif
 }
 
 std::string validUtf8(std::string_view input)

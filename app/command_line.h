@@ -52,6 +52,11 @@ std::string usageErrorText(std::string_view program, std::string_view message);
 // and so is every byte that is not part of a UTF-8 character ("\xFC").
 std::string escapedInput(std::string_view input);
 
+// A file name, or a line that holds one, to echo it: as escapedInput, but
+// on Windows, where a backslash separates folders, backslashes stay as they
+// are.
+std::string escapedPath(std::string_view path);
+
 // The text with every byte that is not part of a UTF-8 character written
 // as \xHH, and nothing else changed: for JSON, which escapes the rest its
 // own way.

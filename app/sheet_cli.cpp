@@ -98,7 +98,7 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
     // The name's bytes as given: a file name need not be in the locale's
     // encoding, nor in any.
     if (!sheetFormatFor(output))
-        return usageError(escapedInput(output) + ": the file's suffix must be .pdf, .svg or .png");
+        return usageError(escapedPath(output) + ": the file's suffix must be .pdf, .svg or .png");
     Paper paper = system.paper;
     if (page) {
         std::string size = *page;
@@ -133,7 +133,7 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
     bool cannotDraw = false;
     if (const std::string error = writeSheet(output, data, epoch.value_or(system.now), system.png, &cannotDraw);
         !error.empty())
-        return fail(cannotDraw ? kExitCannotCompute : kExitWriteFailed, escapedInput(error));
+        return fail(cannotDraw ? kExitCannotCompute : kExitWriteFailed, escapedPath(error));
     for (const std::string &warning : sheetWarnings(data))
         err << kProgram << ": warning: " << warning << '\n';
     return kExitOk;

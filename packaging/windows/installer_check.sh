@@ -42,7 +42,7 @@ sed -e "s|^OutFile .*|OutFile \"$work/earlier-setup.exe\"|" \
 "$wine" "$installer" /S || fail "installing over the installed one exited with status $?"
 [ "$("$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | tr -d '\r' | grep -c 'Uninstall\\varnel$')" = 1 ] ||
     fail "not one installed-programs entry after installing twice"
-for file in varnel.exe varnel-calc.exe uninstall.exe; do
+for file in varnel.exe varnel-calc.exe varnel-sheet.exe uninstall.exe; do
     [ -f "$folder/$file" ] || fail "$file was not installed"
 done
 [ -f "$menu/varnel.lnk" ] || fail "no Start-menu entry"

@@ -1,0 +1,57 @@
+# A cross-built varnel-sheet (varnel-sheet.exe under Wine, the aarch64
+# build under qemu-user) must write what this machine's own build writes,
+# byte for byte, with SOURCE_DATE_EPOCH set: PDF and SVG, on A4 and Letter,
+# for frequencies with and without a template and with the warnings, in a
+# dot and a comma locale.
+foreach(program HOST_SHEET CROSS_SHEET)
+    if(NOT EXISTS "${${program}}")
+        message(FATAL_ERROR "${program} '${${program}}' does not exist: build the default preset first")
+    endif()
+endforeach()
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}/locale")
+execute_process(COMMAND localedef -c -i de_DE -f UTF-8 "${WORK}/locale/de_DE.UTF-8"
+                RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+if(NOT EXISTS "${WORK}/locale/de_DE.UTF-8/LC_NUMERIC")
+    message(FATAL_ERROR "localedef could not make de_DE.UTF-8 (exit ${result}; Debian package: locales)")
+endif()
+
+# Locale, frequency, paper: each run of Wine takes a second or two.
+set(count 0)
+foreach(case "C.UTF-8;137.5;a4" "C.UTF-8;137.5;letter" "C.UTF-8;146;a4" "C.UTF-8;146;letter" "C.UTF-8;1296;a4"
+             "de_DE.UTF-8;14,2;a4")
+    list(GET case 0 locale)
+    list(GET case 1 frequency)
+    list(GET case 2 paper)
+    foreach(format pdf svg)
+        set(name "${frequency}-${paper}.${format}")
+        foreach(side host cross)
+            if(side STREQUAL "host")
+                set(program "${HOST_SHEET}")
+            else()
+                set(program "${EMULATOR};${CROSS_SHEET}")
+            endif()
+            # Relative names: Wine takes them in its own current folder.
+            file(MAKE_DIRECTORY "${WORK}/${side}")
+            execute_process(
+                COMMAND "${CMAKE_COMMAND}" -E env "LC_ALL=${locale}" "LOCPATH=${WORK}/locale"
+                        SOURCE_DATE_EPOCH=1765238400 ${program} --page ${paper} ${frequency} -o ${name}
+                WORKING_DIRECTORY "${WORK}/${side}" RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+            if(NOT status EQUAL 0)
+                message(SEND_ERROR "${side}: ${name} (${locale}) failed with status ${status}")
+            endif()
+        endforeach()
+        file(SHA256 "${WORK}/host/${name}" host)
+        file(SHA256 "${WORK}/cross/${name}" cross)
+        if(NOT host STREQUAL cross)
+            message(SEND_ERROR "${name} (${locale}): the cross-built varnel-sheet writes other bytes; compare "
+                               "${WORK}/host/${name} and ${WORK}/cross/${name}")
+        else()
+            math(EXPR count "${count} + 1")
+        endif()
+        if(name STREQUAL "137.5-a4.pdf")
+            message(STATUS "137.5 MHz on A4, PDF: ${host} (this machine) and ${cross} (cross-built)")
+        endif()
+    endforeach()
+endforeach()
+message(STATUS "${count} sheets identical")
