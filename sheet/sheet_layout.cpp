@@ -448,17 +448,23 @@ private:
         return kTemplateMargin + kTemplateTitleHeight;
     }
 
-    // A 100 mm bar in 10 mm cells and the words to print it by.
+    // A 100 mm bar in 10 mm cells and the words to print it by; the length
+    // it promises is that of the cells as drawn.
     void checkBar(Point origin, double textWidth)
     {
-        for (int cell = 0; cell < 10; ++cell)
-            m_p->rectangle({origin.x + cell * 10, origin.y, 10, 3}, cell % 2 ? kWhite : kBlack, thin(0.2));
+        constexpr double cell = 10;
+        Rect drawn {origin.x, origin.y, 0, 3};
+        for (int n = 0; n < 10; ++n) {
+            const Rect one {origin.x + n * cell, origin.y, cell, 3};
+            m_p->rectangle(one, n % 2 ? kWhite : kBlack, thin(0.2));
+            drawn.width = one.right() - drawn.x;
+        }
+        m_p->promise({{drawn.x, drawn.y}, {drawn.right(), drawn.y}, "This bar is 100 mm long", "1:1"});
         m_p->setFont(regular());
-        const std::string words = "Print at 100 % (actual size, no fit to page). This bar is 100 mm long: measure it "
-                                  "before you cut. Black lines are centre lines; the band is the "
-            + field(Quantity::ElementDiameter) + " mm tubing.";
-        m_p->promise({origin, origin + Point {100, 0}, "This bar is 100 mm long", "1:1"});
-        paragraph(origin.x, origin.y + 4, textWidth, words);
+        paragraph(origin.x, origin.y + 4, textWidth,
+                  "Print at 100 % (actual size, no fit to page). This bar is 100 mm long: measure it before you cut. "
+                  "Black lines are centre lines; the band is the "
+                      + field(Quantity::ElementDiameter) + " mm tubing.");
     }
 
     void loopTemplatePage()

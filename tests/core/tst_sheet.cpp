@@ -115,6 +115,13 @@ TEST_CASE("every page whole and true to its scale")
                 const PageSize size = pageMillimetres(paper);
                 CHECK(page.width == size.width);
                 CHECK(page.height == size.height);
+                // Every text in the PDF's fonts: none refused, none dropped.
+                for (const Item &item : page.items) {
+                    if (const auto *run = std::get_if<TextRun>(&item)) {
+                        INFO(run->text);
+                        CHECK(winAnsi(run->text).has_value());
+                    }
+                }
                 for (const TextBlock &text : page.texts) {
                     INFO(describe(n, text));
                     CHECK(text.box.contains(text.used, slack));

@@ -19,6 +19,7 @@ endfunction()
 # The paper is LC_PAPER's, then LC_MEASUREMENT's.
 foreach(case "137.5;C.UTF-8;595.276 x 841.89;2" "14.2;C.UTF-8;595.276 x 841.89;2" "435;C.UTF-8;595.276 x 841.89;3"
              "146;C.UTF-8;595.276 x 841.89;4" "0.1;C.UTF-8;595.276 x 841.89;2" "137,5;de_DE.UTF-8;595.276 x 841.89;2"
+             "146,5;fr_FR.UTF-8;595.276 x 841.89;4" "137.5;fa_IR.UTF-8;595.276 x 841.89;2"
              "137.5;en_US.UTF-8;612 x 792;2" "50;en_US.UTF-8;612 x 792;2"
              "50;LANG=de_DE.UTF-8 LC_PAPER=en_US.UTF-8;612 x 792;2"
              "50;LANG=en_US.UTF-8 LC_PAPER=de_DE.UTF-8;595.276 x 841.89;2"

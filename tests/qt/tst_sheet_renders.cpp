@@ -1,0 +1,225 @@
+// The sheet's files as other programs read them: qpdf finds no fault,
+// pdffonts lists the two standard fonts, poppler and MuPDF render the PDF,
+// xmllint and librsvg take the SVG, the PDF's and the SVG's line art agree,
+// and the template's check bar measures 100 mm in a render at 254 dpi.
+#include "sheet/sheet_file.h"
+#include "sheet/sheet_layout.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace varnel;
+
+class TestSheetRenders : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readersTakeIt_data();
+    void readersTakeIt();
+    void checkBarMeasures_data();
+    void checkBarMeasures();
+
+private:
+    QTemporaryDir m_folder;
+};
+
+namespace {
+
+SheetData sheetFor(const std::string &frequency, Paper paper)
+{
+    SheetData data = computeSheet(frequency, ".");
+    data.page = paper;
+    data.version = "1.0.0";
+    data.date = "2025-12-09";
+    return data;
+}
+
+QString writeFile(const QString &path, const std::string &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+        return {};
+    return path;
+}
+
+// Runs a reader; its standard output, or nothing with the reason.
+QByteArray run(const QString &program, const QStringList &arguments, QString &failure)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        failure = program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + QStringLiteral(": ")
+            + QString::fromLocal8Bit(process.readAllStandardError());
+        return {};
+    }
+    return process.readAllStandardOutput();
+}
+
+} // namespace
+
+void TestSheetRenders::readersTakeIt_data()
+{
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<int>("paper");
+
+    QTest::newRow("137.5 on A4, no template") << "137.5" << int(Paper::A4);
+    QTest::newRow("146 on Letter, a template") << "146" << int(Paper::Letter);
+    QTest::newRow("435 on A4, a warning") << "435" << int(Paper::A4);
+}
+
+void TestSheetRenders::readersTakeIt()
+{
+    QFETCH(QString, frequency);
+    QFETCH(int, paper);
+    QVERIFY(m_folder.isValid());
+    const SheetData data = sheetFor(frequency.toStdString(), Paper(paper));
+    const QString base = m_folder.filePath(frequency);
+    const SheetFile pdf = sheetFile(SheetFormat::Pdf, data, 1765238400, {});
+    const SheetFile svg = sheetFile(SheetFormat::Svg, data, 1765238400, {});
+    QVERIFY(pdf.error.empty() && svg.error.empty());
+    const QString pdfPath = writeFile(base + QStringLiteral(".pdf"), pdf.bytes);
+    const QString svgPath = writeFile(base + QStringLiteral(".svg"), svg.bytes);
+    QVERIFY(!pdfPath.isEmpty() && !svgPath.isEmpty());
+
+    QString failure;
+    run(QStringLiteral(VARNEL_QPDF), {QStringLiteral("--check"), pdfPath}, failure);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    const QByteArray fonts = run(QStringLiteral(VARNEL_PDFFONTS), {pdfPath}, failure);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    const QList<QByteArray> lines = fonts.trimmed().split('\n');
+    QCOMPARE(lines.size(), 4); // two lines of headings, a line per font
+    QVERIFY2(lines[2].startsWith("Helvetica ") && lines[3].startsWith("Helvetica-Bold "), fonts.constData());
+    QVERIFY2(lines[2].contains("WinAnsi") && lines[3].contains("WinAnsi"), fonts.constData());
+    run(QStringLiteral(VARNEL_MUTOOL),
+        {QStringLiteral("draw"), QStringLiteral("-q"), QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-o"),
+         base + QStringLiteral("-mupdf-%d.png"), pdfPath},
+        failure);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(!QImage(base + QStringLiteral("-mupdf-1.png")).isNull());
+    run(QStringLiteral(VARNEL_XMLLINT), {QStringLiteral("--noout"), svgPath}, failure);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+
+    // The first page from both files at 100 dpi, their texts blanked out by
+    // the boxes the layout gave them: the fonts each reader finds differ,
+    // the lines, bands and arrows must not.
+    constexpr int dpi = 100;
+    run(QStringLiteral(VARNEL_PDFTOPPM),
+        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+         QStringLiteral("1"), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdfPath,
+         base + QStringLiteral("-pdf")},
+        failure);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    run(QStringLiteral(VARNEL_RSVG_CONVERT),
+        {QStringLiteral("-d"), QString::number(dpi), QStringLiteral("-p"), QString::number(dpi), QStringLiteral("-b"),
+         QStringLiteral("white"), QStringLiteral("-o"), base + QStringLiteral("-svg.png"), svgPath},
+        failure);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QImage fromPdf = QImage(base + QStringLiteral("-pdf.png")).convertToFormat(QImage::Format_RGB32);
+    QImage fromSvg = QImage(base + QStringLiteral("-svg.png")).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!fromPdf.isNull() && !fromSvg.isNull());
+    const Page page = describeSheet(data, SheetPages::SheetOnly).front();
+    const double dots = dpi / 25.4;
+    QVERIFY(std::abs(fromPdf.width() - page.width * dots) <= 1);
+    QCOMPARE(fromSvg.width(), fromPdf.width());
+    QVERIFY(fromSvg.height() >= fromPdf.height()); // the SVG holds the second page too
+    for (const TextBlock &text : page.texts) {
+        const QRect box(int(std::floor((text.used.x - 1) * dots)), int(std::floor((text.used.y - 1) * dots)),
+                        int(std::ceil((text.used.width + 2) * dots)), int(std::ceil((text.used.height + 2) * dots)));
+        for (QImage *image : {&fromPdf, &fromSvg}) {
+            for (int y = std::max(0, box.top()); y <= std::min(fromPdf.height() - 1, box.bottom()); ++y) {
+                for (int x = std::max(0, box.left()); x <= std::min(fromPdf.width() - 1, box.right()); ++x)
+                    image->setPixel(x, y, qRgb(255, 255, 255));
+            }
+        }
+    }
+    // Renderers shade a hairline and an antialiased edge each their own
+    // way; what is drawn, and where, must agree: every inked pixel of one
+    // render has ink within a pixel of it in the other.
+    const auto inked = [](const QImage &image, int x, int y) {
+        const QRgb c = image.pixel(x, y);
+        return std::min({qRed(c), qGreen(c), qBlue(c)}) < 215;
+    };
+    long long ink = 0;
+    long long unmatched = 0;
+    for (const auto &[one, other] : {std::pair {&fromPdf, &fromSvg}, std::pair {&fromSvg, &fromPdf}}) {
+        for (int y = 1; y + 1 < fromPdf.height(); ++y) {
+            for (int x = 1; x + 1 < fromPdf.width(); ++x) {
+                if (!inked(*one, x, y))
+                    continue;
+                ++ink;
+                bool near = false;
+                for (int dy = -1; dy <= 1 && !near; ++dy) {
+                    for (int dx = -1; dx <= 1 && !near; ++dx)
+                        near = inked(*other, x + dx, y + dy);
+                }
+                unmatched += !near;
+            }
+        }
+    }
+    QVERIFY(ink > 2000);
+    QVERIFY2(
+        unmatched * 100 <= ink,
+        qPrintable(
+            QStringLiteral("%1 of %2 inked pixels have no ink near them in the other render").arg(unmatched).arg(ink)));
+}
+
+void TestSheetRenders::checkBarMeasures_data()
+{
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("page"); // the template page with the bar, from 1
+
+    QTest::newRow("146 on A4, the vertical's page") << "146" << int(Paper::A4) << 4;
+    QTest::newRow("435 on Letter, beside the loop") << "435" << int(Paper::Letter) << 3;
+}
+
+// At 254 dpi a pixel is 0.1 mm: the bar's row, from its first dark pixel
+// to its last, is 100 mm and the outline's width.
+void TestSheetRenders::checkBarMeasures()
+{
+    QFETCH(QString, frequency);
+    QFETCH(int, paper);
+    QFETCH(int, page);
+    const SheetData data = sheetFor(frequency.toStdString(), Paper(paper));
+    const std::vector<Page> pages = describeSheet(data, SheetPages::WithTemplate);
+    QVERIFY(int(pages.size()) >= page);
+    const QString base = m_folder.filePath(QStringLiteral("bar-") + frequency);
+    const QString pdfPath = writeFile(base + QStringLiteral(".pdf"), sheetFile(SheetFormat::Pdf, data, 0, {}).bytes);
+    QString failure;
+    run(QStringLiteral(VARNEL_PDFTOPPM),
+        {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+         QString::number(page), QStringLiteral("-gray"), QStringLiteral("-singlefile"), pdfPath, base},
+        failure);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    const QImage render(base + QStringLiteral(".pgm"));
+    QVERIFY(!render.isNull());
+    // Its words say where it is; the render, how long it is: from 5 mm
+    // before where it should begin to 5 mm past where it should end.
+    const DrawnLength *bar = nullptr;
+    for (const DrawnLength &length : pages[std::size_t(page - 1)].lengths) {
+        if (length.label == "This bar is 100 mm long")
+            bar = &length;
+    }
+    QVERIFY(bar);
+    const int row = int(std::lround((bar->from.y + 1.5) * 10));
+    int first = -1;
+    int last = -1;
+    for (int x = int(bar->from.x * 10) - 50; x < int(bar->to.x * 10) + 50; ++x) {
+        if (qGray(render.pixel(x, row)) < 128) {
+            if (first < 0)
+                first = x;
+            last = x;
+        }
+    }
+    QVERIFY(first >= 0);
+    const double measured = (last - first + 1) / 10.0;
+    QVERIFY2(std::abs(measured - 100.2) <= 0.25, qPrintable(QStringLiteral("the bar measures %1 mm").arg(measured)));
+}
+
+QTEST_MAIN(TestSheetRenders)
+#include "tst_sheet_renders.moc"
