@@ -34,7 +34,7 @@ machine=$(uname -m)
 if [ "$mode" = test ]; then
     packages+=(clang-format desktop-file-utils appstream clang libclang-rt-dev locales poppler-utils qpdf mupdf-tools
         librsvg2-bin libxml2-utils lintian
-        dpkg-dev weston valgrind xvfb xauth libx11-dev libxdamage-dev git)
+        dpkg-dev weston valgrind time xvfb xauth libx11-dev libxdamage-dev git)
     if [ "$machine" = x86_64 ]; then
         packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis xdotool x11-apps g++-aarch64-linux-gnu qemu-user)
     fi

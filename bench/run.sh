@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-40}
 
-tools/install_packages.sh xvfb xauth libx11-dev libxdamage-dev cmake ninja-build g++ qt6-base-dev \
+tools/install_packages.sh xvfb xauth valgrind time libx11-dev libxdamage-dev cmake ninja-build g++ qt6-base-dev \
     qt6-base-dev-tools qt6-svg-dev fonts-liberation doctest-dev nlohmann-json3-dev
 
 [ -f build/bench/CMakeCache.txt ] || cmake --preset bench >/dev/null
@@ -27,3 +27,6 @@ DISPLAY=$display build/bench/bench/startup_probe "$runs" build/bench/app/varnel 
 
 echo "== compute"
 QT_QPA_PLATFORM=offscreen build/bench/bench/bench_compute
+
+echo "== the build sheet beside varnel-calc"
+sh bench/sheet_budget.sh build/bench/app/varnel-sheet build/bench/app/varnel-calc 10000000 8192
