@@ -190,13 +190,10 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
         err << "varnel-calc: cannot write the results: " << std::strerror(errno ? errno : EIO) << '\n';
         return false;
     };
-    if (options.help || options.version) {
-        if (options.help)
-            out << usage();
-        else
-            out << "varnel-calc " VARNEL_VERSION "\n";
-        return written() ? kExitOk : kExitWriteFailed;
-    }
+    if (options.help)
+        return writeAnswer(out, err, "varnel-calc", "help", usage());
+    if (options.version)
+        return writeAnswer(out, err, "varnel-calc", "version", "varnel-calc " VARNEL_VERSION "\n");
 
     const std::unique_ptr<Formatter> formatter
         = options.format->make({std::string(decimalSeparator), options.header, options.fraction});

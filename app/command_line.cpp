@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ostream>
 
 namespace varnel {
 
@@ -105,6 +106,18 @@ std::string usageErrorText(std::string_view program, std::string_view message)
     std::string text;
     text.append(program).append(": ").append(message).append("\nTry '").append(program).append(" --help'.\n");
     return text;
+}
+
+int writeAnswer(std::ostream &out, std::ostream &err, std::string_view program, std::string_view what,
+                std::string_view text)
+{
+    errno = 0;
+    out << text;
+    out.flush();
+    if (out)
+        return kExitOk;
+    err << program << ": cannot write the " << what << ": " << std::strerror(errno ? errno : EIO) << '\n';
+    return kExitWriteFailed;
 }
 
 int writeAnswer(std::string_view program, std::string_view what, std::string_view text)

@@ -4,6 +4,7 @@
 // option.
 #pragma once
 
+#include <iosfwd>
 #include <span>
 #include <string>
 #include <string_view>
@@ -71,6 +72,9 @@ std::string shortenedForMessage(const std::string &text);
 // a write error, said in one line on standard error ("varnel: cannot write
 // the help: No space left on device").
 int writeAnswer(std::string_view program, std::string_view what, std::string_view text);
+// The same on streams, for the tools whose output a test reads.
+int writeAnswer(std::ostream &out, std::ostream &err, std::string_view program, std::string_view what,
+                std::string_view text);
 
 // The "Options:" part of a --help: a line per option, "  -o, --output FILE"
 // padded to `nameWidth`, then its help, its further lines indented to match.

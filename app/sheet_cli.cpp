@@ -5,8 +5,6 @@
 #include "varnel/build_info.h"
 
 #include <array>
-#include <cerrno>
-#include <cstring>
 #include <ostream>
 
 namespace varnel {
@@ -63,14 +61,6 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
         err << usageErrorText(kProgram, message);
         return kExitUsage;
     };
-    const auto answer = [&](const std::string &text, const char *what) {
-        out << text;
-        out.flush();
-        if (out)
-            return kExitOk;
-        err << kProgram << ": cannot write the " << what << ": " << std::strerror(errno ? errno : EIO) << '\n';
-        return kExitWriteFailed;
-    };
 
     const CommandLine line = parseOptions(withSystemHelpNames(args), kOptions);
     if (!line.error.empty())
@@ -81,9 +71,9 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
     for (const CommandLineItem &item : line.items) {
         const std::string_view name = item.option ? item.option->name : std::string_view();
         if (name == "--help")
-            return answer(usage(), "help");
+            return writeAnswer(out, err, kProgram, "help", usage());
         if (name == "--version")
-            return answer("varnel-sheet " VARNEL_VERSION "\n", "version");
+            return writeAnswer(out, err, kProgram, "version", "varnel-sheet " VARNEL_VERSION "\n");
         if (!item.option)
             frequencies.push_back(item.value);
         else if (name == "--output")

@@ -371,15 +371,28 @@ struct RefusingBuffer : std::streambuf
 
 TEST_CASE("a failed write is a failure, never a success")
 {
-    for (const char *format : {"text", "tsv", "csv", "json"}) {
-        INFO(std::string(format));
+    const struct
+    {
+        std::vector<std::string> args;
+        const char *message;
+    } rows[] = {
+        {{"--format", "text", "137.5", "50"}, "varnel-calc: cannot write the results: "},
+        {{"--format", "tsv", "137.5", "50"}, "varnel-calc: cannot write the results: "},
+        {{"--format", "csv", "137.5", "50"}, "varnel-calc: cannot write the results: "},
+        {{"--format", "json", "137.5", "50"}, "varnel-calc: cannot write the results: "},
+        {{"--help"}, "varnel-calc: cannot write the help: "},
+        {{"--version"}, "varnel-calc: cannot write the version: "},
+    };
+    for (const auto &row : rows) {
+        const std::string what = row.args.size() > 1 ? row.args[1] : row.args[0];
+        INFO(what);
         RefusingBuffer refusing;
         std::ostream out(&refusing);
         std::istringstream in;
         std::ostringstream err;
-        CHECK(runCalcCli({"--format", format, "137.5", "50"}, in, out, err, ".") == kExitWriteFailed);
+        CHECK(runCalcCli(row.args, in, out, err, ".") == kExitWriteFailed);
         const std::string message = err.str();
-        CHECK(message.starts_with("varnel-calc: cannot write the results: "));
+        CHECK(message.starts_with(row.message));
         CHECK(std::count(message.begin(), message.end(), '\n') == 1);
     }
 }

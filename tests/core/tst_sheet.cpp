@@ -1,13 +1,17 @@
+#include "app/sheet_cli.h"
 #include "calc/construction_notes.h"
 #include "sheet/pdf_writer.h"
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_layout.h"
 #include "sheet/standard_fonts.h"
+#include "tests/shared/test_environment.h"
 
 #include <doctest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -362,6 +366,100 @@ TEST_CASE("text in the PDF's encoding")
             const PdfResult pdf = writePdf({page}, {"title", "varnel-sheet", 0});
             CHECK(pdf.bytes.empty());
             CHECK(pdf.error.find(row.missing) != std::string::npos);
+        }
+    }
+}
+
+// varnel-sheet's command line: what it writes, where it refuses, and the
+// one line it says, on every system.
+TEST_CASE("varnel-sheet's command line")
+{
+    testing::ScratchFolder folder("varnel-sheet-cli");
+    const std::string pdf = (folder.path() / "sheet.pdf").string();
+    const std::string svg = (folder.path() / "sheet.svg").string();
+    const std::string png = (folder.path() / "sheet.png").string();
+    struct Row
+    {
+        std::vector<std::string> args;
+        const char *epoch; // SOURCE_DATE_EPOCH; nullptr: unset
+        int status;
+        std::string said; // the first line on standard error; empty: none
+        std::string file; // written, and begins so; empty: none
+    };
+    const Row rows[] = {
+        {{"137.5", "-o", pdf}, "1765238400", kExitOk, "", "%PDF-1.6"},
+        {{"--page=LETTER", "137.5", "-o", pdf}, "0", kExitOk, "", "%PDF-1.6"},
+        {{"435", "--output", svg},
+         nullptr,
+         kExitOk,
+         "varnel-sheet: warning: 435 MHz is outside the 0 to 250 MHz the design is made for; computed as the window "
+         "does",
+         "<?xml"},
+        {{}, nullptr, kExitUsage, "varnel-sheet: give one frequency in MHz", ""},
+        {{"137.5"}, nullptr, kExitUsage, "varnel-sheet: give the file to write with -o FILE (.pdf, .svg or .png)", ""},
+        {{"137.5", "-o", "sheet.doc"},
+         nullptr,
+         kExitUsage,
+         "varnel-sheet: sheet.doc: the file's suffix must be .pdf, .svg or .png",
+         ""},
+        {{"--page", "a5", "137.5", "-o", pdf},
+         nullptr,
+         kExitUsage,
+         "varnel-sheet: --page takes a4 or letter, not 'a5'",
+         ""},
+        {{"--colour", "137.5", "-o", pdf}, nullptr, kExitUsage, "varnel-sheet: unknown option '--colour'", ""},
+        {{"137.5", "-o", pdf},
+         "1.5",
+         kExitUsage,
+         "varnel-sheet: SOURCE_DATE_EPOCH must be whole seconds since 1970 up to the year 9999, not '1.5'",
+         ""},
+        {{"abc", "-o", pdf}, nullptr, kExitCannotCompute, "varnel-sheet: 'abc': Type mismatch", ""},
+        {{"-137.5", "-o", pdf},
+         nullptr,
+         kExitCannotCompute,
+         "varnel-sheet: -137.5 MHz gives lengths that are not positive, so there is nothing to build",
+         ""},
+        {{"137.5", "-o", png},
+         nullptr,
+         kExitCannotCompute,
+         "varnel-sheet: " + png + ": PNG cannot be drawn here; write the sheet as PDF or SVG",
+         ""},
+        {{"--help"}, nullptr, kExitOk, "", ""},
+#ifdef _WIN32
+        {{"/?"}, nullptr, kExitOk, "", ""},
+#endif
+    };
+    for (const Row &row : rows) {
+        std::string line;
+        for (const std::string &arg : row.args)
+            line += arg + " ";
+        INFO(line);
+        std::filesystem::remove(pdf);
+        std::filesystem::remove(svg);
+        SheetSystem system;
+        system.decimalSeparator = ".";
+        system.today = "2026-12-09";
+        if (row.epoch)
+            system.sourceDateEpoch = row.epoch;
+        std::ostringstream out;
+        std::ostringstream err;
+        CHECK(runSheetCli(row.args, out, err, system) == row.status);
+        const std::string said = err.str();
+        CHECK(said.substr(0, said.find('\n')) == row.said);
+        const bool help = !row.args.empty() && (row.args[0] == "--help" || row.args[0] == "/?");
+        CHECK(out.str().starts_with("Usage: varnel-sheet ") == help);
+        const std::string written = row.args.size() > 2 ? row.args.back() : std::string();
+        const bool exists = !written.empty() && std::filesystem::exists(written);
+        CHECK(exists == !row.file.empty());
+        if (exists) {
+            std::ifstream file(written, std::ios::binary);
+            const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+            CHECK(bytes.starts_with(row.file));
+            // Letter is 612 by 792 points, A4 595.2756 by 841.8898.
+            if (row.args[0] == "--page=LETTER")
+                CHECK(bytes.find("/MediaBox [0 0 612 792]") != std::string::npos);
+            else if (row.file == "%PDF-1.6")
+                CHECK(bytes.find("/MediaBox [0 0 595.2756 841.8898]") != std::string::npos);
         }
     }
 }
