@@ -1,7 +1,9 @@
 #include "app/sheet_cli.h"
 
 #include "app/command_line.h"
+#include "numbers/text_to_number.h"
 #include "sheet/sheet_content.h"
+#include "sheet/template_plan.h"
 #include "varnel/build_info.h"
 
 #include <array>
@@ -13,8 +15,20 @@ namespace {
 
 constexpr std::string_view kProgram = "varnel-sheet";
 
-constexpr std::array<OptionSpec, 4> kOptions {{
+constexpr std::array<OptionSpec, 6> kOptions {{
     {"--output", 'o', "FILE", "the file to write: .pdf, .svg or .png"},
+    {"--feed-gap", 0, "MM",
+     "below 137.5 MHz, narrow the feed gap to MM, as the\n"
+     "notes allow: what it loses goes to the two end\n"
+     "pieces at the feed side, half to each; the\n"
+     "verticals stay the design's gap apart"},
+    {"--large-page",
+     0,
+     {},
+     "write the full-size template alone on one large\n"
+     "page for a copy shop: the smallest of A3 to A0\n"
+     "(Tabloid to ANSI E with Letter paper) that holds\n"
+     "it; .pdf or .svg"},
 #ifdef _WIN32
     {"--page", 0, "SIZE",
      "a4 or letter; by default the paper of your\n"
@@ -35,7 +49,8 @@ std::string usage()
                        "square loop and two verticals, a plan and a side view to scale, the\n"
                        "capacitors' wiring, the cut list in mm, inch and sixteenths, the tubing,\n"
                        "both capacitors with their nearest E12 parts, and the construction notes;\n"
-                       "in a PDF, where the loop fits the paper, a full-size template follows.\n"
+                       "in a PDF, a full-size template follows, on one page where the loop fits\n"
+                       "it and across up to 12 overlapping sheets where it does not.\n"
                        "The file's suffix chooses PDF, SVG or PNG; it is written whole or not at\n"
                        "all. A sheet is drawn for 0.1 to 10000 MHz; above the 250 MHz the design\n"
                        "is made for, or where the lengths cannot be built from the tubing, it\n"
@@ -68,6 +83,8 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
     std::vector<std::string> frequencies;
     std::string output;
     std::optional<std::string> page;
+    std::optional<std::string> feedGap;
+    bool largePage = false;
     for (const CommandLineItem &item : line.items) {
         const std::string_view name = item.option ? item.option->name : std::string_view();
         if (name == "--help")
@@ -80,6 +97,10 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
             output = item.value;
         else if (name == "--page")
             page = item.value;
+        else if (name == "--feed-gap")
+            feedGap = item.value;
+        else if (name == "--large-page")
+            largePage = true;
     }
     if (frequencies.size() != 1)
         return usageError("give one frequency in MHz");
@@ -101,6 +122,15 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
         else
             return usageError("--page takes a4 or letter, not '" + escapedInput(*page) + "'");
     }
+    if (largePage && sheetFormatFor(output) == SheetFormat::Png)
+        return usageError("--large-page writes a .pdf or an .svg, not a .png");
+    std::optional<float> gap;
+    if (feedGap) {
+        const SingleParse parsed = parseSingle(*feedGap, system.decimalSeparator);
+        if (parsed.error != ErrorKind::None)
+            return usageError("--feed-gap takes a width in mm, not '" + escapedInput(*feedGap) + "'");
+        gap = parsed.value;
+    }
     std::optional<long long> epoch;
     if (system.sourceDateEpoch) {
         epoch = sourceDateEpoch(*system.sourceDateEpoch);
@@ -116,12 +146,22 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
                         + "': " + std::string(errorName(data.texts.error)));
     if (const std::string refusal = sheetRefusal(data); !refusal.empty())
         return fail(kExitCannotCompute, refusal);
+    if (gap) {
+        if (const std::string refusal = feedGapRefusal(data, *gap); !refusal.empty())
+            return fail(kExitUsage, refusal);
+        data.feedGap = gap;
+    }
     data.page = paper;
+    if (largePage) {
+        if (const std::string refusal = largePageRefusal(data); !refusal.empty())
+            return fail(kExitCannotCompute, refusal);
+    }
     data.date = epoch ? isoDate(*epoch) : system.today;
     data.version = VARNEL_VERSION;
 
     bool cannotDraw = false;
-    if (const std::string error = writeSheet(output, data, epoch.value_or(system.now), system.png, &cannotDraw);
+    if (const std::string error
+        = writeSheet(output, data, epoch.value_or(system.now), system.png, largePage, &cannotDraw);
         !error.empty())
         return fail(cannotDraw ? kExitCannotCompute : kExitWriteFailed, escapedPath(error));
     for (const std::string &warning : sheetWarnings(data))

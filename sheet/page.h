@@ -103,7 +103,13 @@ struct TextRun
     std::string text; // UTF-8
 };
 
-using Item = std::variant<Polyline, Shape, TextRun>;
+// From here on, only what lies inside `rect` shows; with none, all does.
+struct Clip
+{
+    std::optional<Rect> rect;
+};
+
+using Item = std::variant<Polyline, Shape, TextRun, Clip>;
 
 // A text as the layout placed it: the room it was given and what its lines
 // took, for the checks that every text stays in its box and the page.
@@ -126,6 +132,23 @@ struct DrawnLength
     std::string scale; // "1:4"
 };
 
+// A tile of a template printed across several sheets: which part of the
+// drawing it shows (`window`, in the drawing's own coordinates) and where
+// that part lies on the page.
+struct TileView
+{
+    std::string label; // "A1"
+    Rect window;
+    Rect onPage;
+};
+
+// One tile's cell as the assembly map draws it, on the map's page.
+struct MapCell
+{
+    std::string label;
+    Rect cell;
+};
+
 struct Page
 {
     double width = 210;
@@ -134,6 +157,9 @@ struct Page
     std::vector<Item> items;
     std::vector<TextBlock> texts;
     std::vector<DrawnLength> lengths;
+    std::optional<TileView> tile;
+    std::vector<Point> crosses; // registration crosses drawn, on the page
+    std::vector<MapCell> map;
 };
 
 } // namespace varnel

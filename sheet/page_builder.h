@@ -52,6 +52,7 @@ public:
     Rect text(const Rect &area, unsigned flags, const std::string &text);
 
     void promise(DrawnLength length) { m_page.lengths.push_back(std::move(length)); }
+    void clip(std::optional<Rect> rect) { m_page.items.emplace_back(Clip {rect}); }
 
 private:
     struct Laid

@@ -132,9 +132,18 @@ void ellipsePath(std::string &out, const Rect &box)
 // turns PDF's points, y up, into that.
 bool contentStream(const Page &page, std::string &out, std::string &error)
 {
-    out = "q\n" + number(kPointsPerMillimetre) + " 0 0 " + number(-kPointsPerMillimetre) + " 0 "
-        + number(page.height * kPointsPerMillimetre) + " cm\n2 M\n";
+    const std::string millimetres = "q\n" + number(kPointsPerMillimetre) + " 0 0 " + number(-kPointsPerMillimetre)
+        + " 0 " + number(page.height * kPointsPerMillimetre) + " cm\n2 M\n";
+    out = millimetres;
     for (const Item &item : page.items) {
+        // A clip holds until the state it was set in is restored.
+        if (const auto *clip = std::get_if<Clip>(&item)) {
+            out += "Q\n" + millimetres;
+            if (clip->rect)
+                out += point({clip->rect->x, clip->rect->y}) + " " + number(clip->rect->width) + " "
+                    + number(clip->rect->height) + " re W n\n";
+            continue;
+        }
         if (const auto *line = std::get_if<Polyline>(&item)) {
             if (line->points.empty())
                 continue;

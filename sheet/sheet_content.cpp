@@ -6,6 +6,9 @@
 #include "calc/inch_fraction.h"
 #include "calc/standard_parts.h"
 #include "numbers/number_text.h"
+#include "numbers/rounding.h"
+
+#include <cmath>
 
 namespace varnel {
 
@@ -25,11 +28,6 @@ std::string tapeOf(float length, const SheetData &data)
 std::string number(double value, const SheetData &data)
 {
     return formatDouble(value, data.decimalSeparator);
-}
-
-std::string paperName(Paper page)
-{
-    return page == Paper::Letter ? "Letter" : "A4";
 }
 
 } // namespace
@@ -104,30 +102,84 @@ std::string fieldText(const SheetData &data, Quantity quantity, Unit unit)
     return field ? data.texts.texts[static_cast<std::size_t>(field->field)] : std::string();
 }
 
-std::string restText(const SheetData &data)
+FeedSide feedSide(const SheetData &data)
 {
-    return millimetreText(feedSideRestMillimetres(data.state), data.decimalSeparator);
+    const auto hundredths = [](double millimetres) { return std::nearbyint(roundToPlaces(millimetres, 2) * 100); };
+    const double side = hundredths(data.state.HorizontalSide);
+    const double designEnd = hundredths(data.state.HorizontalEnd);
+    const double designGap = hundredths(data.state.CenterGap);
+    FeedSide built;
+    built.verticalsApart = designGap / 100;
+    const double gap = data.feedGap ? hundredths(*data.feedGap) : designGap;
+    const double removed = designGap - gap;
+    const double end = designEnd + std::ceil(removed / 2);
+    built.end = end / 100;
+    built.gap = gap / 100;
+    built.rest = (side - end - gap) / 100;
+    built.narrowed = removed != 0;
+    return built;
 }
 
-std::string restInchText(const SheetData &data)
+std::string lengthText(const SheetData &data, double millimetres)
 {
-    return inchText(feedSideRestMillimetres(data.state), data.decimalSeparator);
+    return millimetreText(millimetres, data.decimalSeparator);
+}
+
+std::string inchLengthText(const SheetData &data, double millimetres)
+{
+    return inchText(millimetres, data.decimalSeparator);
+}
+
+std::string feedGapRefusal(const SheetData &data, float gap)
+{
+    const std::string design = millimetres(data, Quantity::CenterGap);
+    if (!(data.state.Frequency < kDesignPointMHz))
+        return "--feed-gap narrows the gap below " + number(kDesignPointMHz, data)
+            + " MHz only; at and above it the gap stays the design's " + design + " mm";
+    if (!(gap >= data.state.ElementDiameter))
+        return "--feed-gap " + formatSingle(gap, data.decimalSeparator) + " is narrower than the "
+            + millimetres(data, Quantity::ElementDiameter) + " mm tubing";
+    if (!(roundToPlaces(gap, 2) <= roundToPlaces(data.state.CenterGap, 2)))
+        return "--feed-gap " + formatSingle(gap, data.decimalSeparator) + " is wider than the design's " + design
+            + " mm gap";
+    return {};
+}
+
+std::string feedGapNote(const SheetData &data)
+{
+    const FeedSide built = feedSide(data);
+    if (!built.narrowed)
+        return {};
+    const double removed = built.verticalsApart - built.gap;
+    return "The feed gap is narrowed from " + lengthText(data, built.verticalsApart) + " to "
+        + lengthText(data, built.gap) + " mm, as the notes allow below " + number(kDesignPointMHz, data) + " MHz: the "
+        + lengthText(data, removed) + " mm taken out are added to the two end pieces at the feed side (" + "END "
+        + millimetres(data, Quantity::HorizontalEnd) + " becomes " + lengthText(data, built.end) + " mm, the rest "
+        + lengthText(data, feedSideRestMillimetres(data.state)) + " becomes " + lengthText(data, built.rest)
+        + " mm), so the feed side stays " + millimetres(data, Quantity::HorizontalSide)
+        + " mm, the gap's centre stays where it was and the verticals stay " + lengthText(data, built.verticalsApart)
+        + " mm apart.";
 }
 
 std::string antennaReading(const SheetData &data)
 {
+    const FeedSide built = feedSide(data);
     const std::string side = millimetres(data, Quantity::HorizontalSide);
-    const std::string gap = millimetres(data, Quantity::CenterGap);
-    return "How the lengths go together: the loop is a square of four sides of SIDE, " + side
+    const std::string apart = lengthText(data, built.verticalsApart);
+    std::string reading = "How the lengths go together: the loop is a square of four sides of SIDE, " + side
         + " mm, between the centre lines of the tubing. Three sides are whole; the fourth, the feed side, is END, "
-        + millimetres(data, Quantity::HorizontalEnd) + " mm, from the gap to its corner, then the feed gap, " + gap
-        + " mm, then the rest of the side, " + restText(data)
+        + lengthText(data, built.end) + " mm, from the gap to its corner, then the feed gap, "
+        + lengthText(data, built.gap) + " mm, then the rest of the side, " + lengthText(data, built.rest)
         + " mm (SIDE - END - GAP; the design's two end pieces at the feed side are END and this rest). "
           "Two verticals of HEIGHT, "
-        + millimetres(data, Quantity::VerticalHeight) + " mm, stand on the side opposite the gap, the gap's " + gap
-        + " mm apart, one rising and one falling. The design gives no distance for where along that side they "
+        + millimetres(data, Quantity::VerticalHeight) + " mm, stand on the side opposite the gap, "
+        + (built.narrowed ? "the design's GAP, " + apart + " mm," : "the gap's " + apart + " mm")
+        + " apart, one rising and one falling. The design gives no distance for where along that side they "
           "stand, nor for joints and overlaps: the verticals are drawn where the notes window's diagram puts them, "
           "near a corner. Each drawing is true to the scale it states.";
+    if (built.narrowed)
+        reading += " " + feedGapNote(data);
+    return reading;
 }
 
 std::string polarisationRule()
@@ -138,9 +190,10 @@ std::string polarisationRule()
 
 std::string feedSideSum(const SheetData &data)
 {
-    return "Feed side: END + GAP + rest = " + millimetres(data, Quantity::HorizontalEnd) + " + "
-        + millimetres(data, Quantity::CenterGap) + " + " + restText(data) + " = "
-        + millimetres(data, Quantity::HorizontalSide) + " mm, the side of the square.";
+    const FeedSide built = feedSide(data);
+    return std::string("Feed side: END + ") + (built.narrowed ? "feed gap" : "GAP") + " + rest = "
+        + lengthText(data, built.end) + " + " + lengthText(data, built.gap) + " + " + lengthText(data, built.rest)
+        + " = " + millimetres(data, Quantity::HorizontalSide) + " mm, the side of the square.";
 }
 
 std::vector<CutRow> cutList(const SheetData &data)
@@ -149,14 +202,26 @@ std::vector<CutRow> cutList(const SheetData &data)
         return CutRow {std::move(piece), std::move(count), millimetres(data, quantity),
                        fieldText(data, quantity, Unit::Inch), tapeOf(storedValue(data.state, quantity), data)};
     };
-    const float rest = static_cast<float>(feedSideRestMillimetres(data.state));
-    return {
+    const auto built = [&](std::string piece, std::string count, double length) {
+        return CutRow {std::move(piece), std::move(count), lengthText(data, length), inchLengthText(data, length),
+                       tapeOf(static_cast<float>(length), data)};
+    };
+    const FeedSide side = feedSide(data);
+    std::vector<CutRow> rows {
         row("Vertical element (one up, one down)", "2", Quantity::VerticalHeight),
         row("Loop side (the three whole sides)", "3", Quantity::HorizontalSide),
-        row("Feed side: END, from the gap to its corner", "1", Quantity::HorizontalEnd),
-        CutRow {"Feed side: the rest (SIDE - END - GAP)", "1", restText(data), restInchText(data), tapeOf(rest, data)},
-        row("Feed gap, and the verticals' spacing", "-", Quantity::CenterGap),
+        // END as the window shows it, to the tape too, unless it is lengthened.
+        side.narrowed ? built("Feed side: END, from the gap to its corner", "1", side.end)
+                      : row("Feed side: END, from the gap to its corner", "1", Quantity::HorizontalEnd),
+        built("Feed side: the rest (SIDE - END - GAP)", "1", side.rest),
     };
+    if (side.narrowed) {
+        rows.push_back(built("Feed gap, narrowed", "-", side.gap));
+        rows.push_back(row("The verticals' spacing, the design's GAP", "-", Quantity::CenterGap));
+    } else {
+        rows.push_back(row("Feed gap, and the verticals' spacing", "-", Quantity::CenterGap));
+    }
+    return rows;
 }
 
 std::vector<std::string> partLines(const SheetData &data)
@@ -221,33 +286,6 @@ DrawingScale drawingScale(double length, double room)
         }
     }
     return {1e-6, "1:1000000"};
-}
-
-TemplatePlan templatePlan(const SheetData &data)
-{
-    const PageSize page = pageMillimetres(data.page);
-    const double width = page.width - 2 * kTemplateMargin;
-    const double height = page.height - 2 * kTemplateMargin;
-    const double drawingHeight = height - kTemplateTitleHeight - kTemplateFootHeight;
-    const double tube = data.state.ElementDiameter;
-    const double loop = static_cast<double>(data.state.HorizontalSide) + tube;
-    const double vertical = static_cast<double>(data.state.VerticalHeight) + tube;
-    TemplatePlan plan;
-    if (!buildable(data)) {
-        plan.why = "No full-size template: these lengths cannot be built.";
-        return plan;
-    }
-    if (loop > width || loop > drawingHeight) {
-        plan.why = "No full-size template: the loop, " + millimetres(data, Quantity::HorizontalSide) + " mm square "
-            + "between centre lines with " + millimetres(data, Quantity::ElementDiameter) + " mm tubing, is larger "
-            + "than the " + number(width, data) + " by " + number(drawingHeight, data) + " mm a " + paperName(data.page)
-            + " page leaves for it.";
-        return plan;
-    }
-    plan.drawn = true;
-    // Beside the loop: a space, the rod, and room for its words.
-    plan.verticalBeside = loop + 12 + tube + 30 <= width && vertical <= drawingHeight;
-    return plan;
 }
 
 } // namespace varnel

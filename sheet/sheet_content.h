@@ -8,6 +8,7 @@
 #include "calc/compute_command.h"
 #include "platform/locale_paper.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct SheetData
     Paper page = Paper::A4;
     std::string date; // "2026-12-09"
     std::string version;
+    // The feed gap as the builder narrows it below the design point, in
+    // mm; none for the design's own.
+    std::optional<float> feedGap;
 };
 
 // Computes `input`; the error, if any, is in `texts.error`.
@@ -57,9 +61,32 @@ std::string templateTitle(const SheetData &data);
 
 // A field's text as the window shows it.
 std::string fieldText(const SheetData &data, Quantity quantity, Unit unit);
-// The rest of the feed side in mm and inch, in the window's notation.
-std::string restText(const SheetData &data);
-std::string restInchText(const SheetData &data);
+
+// The feed side as it is built, in mm as printed: END, the feed gap and the
+// rest, whole hundredths that add up to SIDE exactly. A narrowed gap gives
+// half of what it loses to END and half to the rest (the odd hundredth to
+// END), so the gap's centre stays where it was; the verticals stay the
+// design's GAP apart.
+struct FeedSide
+{
+    double end = 0;
+    double gap = 0;
+    double rest = 0;
+    double verticalsApart = 0;
+    bool narrowed = false;
+};
+FeedSide feedSide(const SheetData &data);
+// A length in mm and inch, in the window's notation.
+std::string lengthText(const SheetData &data, double millimetres);
+std::string inchLengthText(const SheetData &data, double millimetres);
+
+// The frequency below which the notes let the builder narrow the gap.
+inline constexpr float kDesignPointMHz = 137.5f;
+// Why the feed gap cannot be narrowed to `millimetres` at this frequency,
+// in one line; empty when it can.
+std::string feedGapRefusal(const SheetData &data, float millimetres);
+// What a narrowed gap moved where, in one sentence; empty for the design's.
+std::string feedGapNote(const SheetData &data);
 
 // The lengths read as one antenna, in a few sentences, with this
 // frequency's numbers.
@@ -96,18 +123,5 @@ struct DrawingScale
     std::string text; // "1:4", "1:1", "2.5:1"
 };
 DrawingScale drawingScale(double length, double room);
-
-// The full-size template: the loop on a page of its own, with one vertical
-// beside it or on the next page, when the loop fits the printable area.
-inline constexpr double kTemplateMargin = 8; // mm a printer is asked to leave
-inline constexpr double kTemplateTitleHeight = 12; // mm above the drawing
-inline constexpr double kTemplateFootHeight = 24; // mm below it: the check bar and its words
-struct TemplatePlan
-{
-    bool drawn = false;
-    bool verticalBeside = false; // else on a page of its own
-    std::string why; // why there is none, when there is none
-};
-TemplatePlan templatePlan(const SheetData &data);
 
 } // namespace varnel

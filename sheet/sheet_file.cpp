@@ -60,17 +60,21 @@ std::string isoDate(long long secondsSinceEpoch)
     return digits.substr(0, 4) + "-" + digits.substr(4, 2) + "-" + digits.substr(6, 2);
 }
 
-SheetFile sheetFile(SheetFormat format, const SheetData &data, long long created, const PngPainter &png)
+SheetFile sheetFile(SheetFormat format, const SheetData &data, long long created, const PngPainter &png, bool largePage)
 {
+    const std::string title = largePage ? templateTitle(data) : sheetTitle(data);
     switch (format) {
     case SheetFormat::Pdf: {
-        PdfResult pdf = writePdf(describeSheet(data, SheetPages::WithTemplate),
-                                 {sheetTitle(data), "varnel-sheet " + data.version, created});
+        PdfResult pdf = writePdf(describeSheet(data, largePage ? SheetPages::LargeTemplate : SheetPages::WithTemplate),
+                                 {title, "varnel-sheet " + data.version, created});
         return {std::move(pdf.bytes), std::move(pdf.error)};
     }
     case SheetFormat::Svg:
-        return {writeSvg(describeSheet(data, SheetPages::SheetOnly), sheetTitle(data)), {}};
+        return {writeSvg(describeSheet(data, largePage ? SheetPages::LargeTemplate : SheetPages::SheetOnly), title),
+                {}};
     case SheetFormat::Png:
+        if (largePage)
+            return {{}, "a large page is written as PDF or SVG"};
         if (!png)
             return {{}, "PNG cannot be drawn here; write the sheet as PDF or SVG"};
         return png(describeSheet(data, SheetPages::SheetOnly));
@@ -79,12 +83,12 @@ SheetFile sheetFile(SheetFormat format, const SheetData &data, long long created
 }
 
 std::string writeSheet(const std::string &path, const SheetData &data, long long created, const PngPainter &png,
-                       bool *cannotDraw)
+                       bool largePage, bool *cannotDraw)
 {
     const std::optional<SheetFormat> format = sheetFormatFor(path);
     if (!format)
         return path + ": the file's suffix must be .pdf, .svg or .png";
-    const SheetFile file = sheetFile(*format, data, created, png);
+    const SheetFile file = sheetFile(*format, data, created, png, largePage);
     if (cannotDraw)
         *cannotDraw = !file.error.empty();
     if (!file.error.empty())

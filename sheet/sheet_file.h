@@ -34,13 +34,15 @@ struct SheetFile
 // line why it cannot. A system without one refuses PNG.
 using PngPainter = std::function<SheetFile(const std::vector<Page> &pages)>;
 
-// The file's bytes. `created` is the document's time, seconds since 1970.
-SheetFile sheetFile(SheetFormat format, const SheetData &data, long long created, const PngPainter &png);
+// The file's bytes. `created` is the document's time, seconds since 1970;
+// `largePage` asks for the template alone on one large page.
+SheetFile sheetFile(SheetFormat format, const SheetData &data, long long created, const PngPainter &png,
+                    bool largePage = false);
 
 // Writes the sheet to `path` (its bytes as the user gave them) in the
 // format its suffix names. Empty on success, otherwise one line naming the
 // file and the reason; `cannotDraw` says which of the two failed.
 std::string writeSheet(const std::string &path, const SheetData &data, long long created, const PngPainter &png,
-                       bool *cannotDraw = nullptr);
+                       bool largePage, bool *cannotDraw = nullptr);
 
 } // namespace varnel

@@ -5,6 +5,7 @@
 #include "sheet/drawing_geometry.h"
 #include "sheet/page_builder.h"
 #include "sheet/standard_fonts.h"
+#include "sheet/template_plan.h"
 
 #include <algorithm>
 
@@ -21,6 +22,7 @@ constexpr double kArrow = 1.6; // mm
 constexpr Rgb kTubeBand {255, 214, 160}; // the tubing's width on the template
 constexpr Rgb kWarningBand {255, 236, 160};
 constexpr Rgb kGapNoteRed {170, 0, 0}; // the notes window's red, dark enough to read in print
+constexpr Rgb kSharedBand {228, 228, 228}; // on a tile, what its neighbour shows too
 
 Font regular(double points = kTextPoints)
 {
@@ -45,16 +47,16 @@ Stroke thin(double width = kDrawingPen)
 // turned so that its feed side faces the reader.
 struct PlanGeometry
 {
-    PlanGeometry(const Module1 &state, Point corner, double scale)
+    PlanGeometry(const SheetData &data, Point corner, double scale)
         : topLeft(corner)
-        , side(state.HorizontalSide * scale)
+        , side(data.state.HorizontalSide * scale)
         , bottomLeft(corner + Point {0, side})
         , bottomRight(corner + Point {side, side})
         , topRight(corner + Point {side, 0})
-        , gapLeft(bottomLeft + Point {state.HorizontalEnd * scale, 0})
-        , gapRight(gapLeft + Point {state.CenterGap * scale, 0})
+        , gapLeft(bottomLeft + Point {feedSide(data).end * scale, 0})
+        , gapRight(gapLeft + Point {feedSide(data).gap * scale, 0})
         , upVertical(topRight - Point {side * kVerticalsFromCorner, 0})
-        , downVertical(upVertical - Point {state.CenterGap * scale, 0})
+        , downVertical(upVertical - Point {data.state.CenterGap * scale, 0})
     {
     }
     Point topLeft;
@@ -71,8 +73,8 @@ struct PlanGeometry
     std::vector<Point> loop() const { return {gapLeft, bottomLeft, topLeft, topRight, bottomRight, gapRight}; }
 };
 
-// The kinds of page, in the order they come, and where their texts must stay.
-enum class PageKind { Sheet, Notes, LoopTemplate, VerticalTemplate };
+// The kinds of page, in the order they come.
+enum class PageKind { Sheet, Notes, LoopTemplate, VerticalTemplate, Map, Tile, LargeTemplate };
 
 class SheetDescriber
 {
@@ -88,23 +90,41 @@ public:
 
     std::vector<Page> describe()
     {
-        std::vector<PageKind> kinds {PageKind::Sheet, PageKind::Notes};
-        if (m_template.drawn) {
-            kinds.push_back(PageKind::LoopTemplate);
-            if (!m_template.verticalBeside)
-                kinds.push_back(PageKind::VerticalTemplate);
+        struct Kind
+        {
+            PageKind kind;
+            std::size_t tile = 0;
+        };
+        std::vector<Kind> kinds;
+        if (m_pages == SheetPages::LargeTemplate) {
+            kinds.push_back({PageKind::LargeTemplate});
+        } else {
+            kinds = {{PageKind::Sheet}, {PageKind::Notes}};
+            if (m_template.kind == TemplatePlan::Kind::OnePage)
+                kinds.push_back({PageKind::LoopTemplate});
+            if (m_template.kind == TemplatePlan::Kind::Tiled) {
+                kinds.push_back({PageKind::Map});
+                for (std::size_t n = 0; n < m_template.tiles.size(); ++n)
+                    kinds.push_back({PageKind::Tile, n});
+            }
+            if (m_template.drawn() && m_template.verticalPage)
+                kinds.push_back({PageKind::VerticalTemplate});
         }
         std::vector<Page> pages;
         for (std::size_t n = 0; n < kinds.size(); ++n) {
-            const bool sheetOwn = kinds[n] == PageKind::Sheet || kinds[n] == PageKind::Notes;
+            const PageKind kind = kinds[n].kind;
+            const bool sheetOwn = kind == PageKind::Sheet || kind == PageKind::Notes;
             const double margin = sheetOwn ? kSheetMargin : kTemplateMargin;
+            const PageSize size = kind == PageKind::Tile ? varnel::tilePage(m_data, m_template)
+                : kind == PageKind::LargeTemplate        ? largePage(m_data).size
+                                                         : m_size;
             Page page;
-            page.width = m_size.width;
-            page.height = m_size.height;
-            page.textArea = {margin, margin, m_size.width - 2 * margin, m_size.height - 2 * margin};
+            page.width = size.width;
+            page.height = size.height;
+            page.textArea = {margin, margin, size.width - 2 * margin, size.height - 2 * margin};
             PageBuilder builder(page);
             m_p = &builder;
-            switch (kinds[n]) {
+            switch (kind) {
             case PageKind::Sheet:
                 sheetPage();
                 break;
@@ -112,10 +132,22 @@ public:
                 notesPage();
                 break;
             case PageKind::LoopTemplate:
-                loopTemplatePage();
+                loopTemplatePage(size, m_template.verticalBeside, {});
                 break;
+            case PageKind::LargeTemplate: {
+                const LargePage large = largePage(m_data);
+                loopTemplatePage(size, large.verticalBeside,
+                                 large.name.empty() ? "on one page of its own size" : "on one " + large.name + " page");
+                break;
+            }
             case PageKind::VerticalTemplate:
                 verticalTemplatePage();
+                break;
+            case PageKind::Map:
+                mapPage();
+                break;
+            case PageKind::Tile:
+                tileSheet(kinds[n].tile, size);
                 break;
             }
             if (sheetOwn)
@@ -244,7 +276,7 @@ private:
         const DrawingScale scale = drawingScale(m_data.state.HorizontalSide, room);
         m_p->setFont(bold());
         m_p->text({area.x, area.y, area.width, 5}, AlignLeft | AlignVCenter, "Plan, from above, " + scale.text);
-        const PlanGeometry plan(m_data.state, {area.x + roomLeft, area.y + 9}, scale.factor);
+        const PlanGeometry plan(m_data, {area.x + roomLeft, area.y + 9}, scale.factor);
         const double tubeWidth = drawnTube(scale.factor);
         tube(plan.loop(), tubeWidth, kElementOrange);
         const double markRadius = std::max(tubeWidth * 0.75, 0.9);
@@ -266,9 +298,10 @@ private:
         // The feed side as a chain: END, the gap, the rest.
         const Point down {0, 1};
         constexpr double chain = 5;
-        const std::string endLabel = "END\n" + field(Quantity::HorizontalEnd);
-        const std::string restLabel = "rest\n" + restText(m_data);
-        const std::string gapLabel = "GAP " + field(Quantity::CenterGap);
+        const FeedSide built = feedSide(m_data);
+        const std::string endLabel = "END\n" + lengthText(m_data, built.end);
+        const std::string restLabel = "rest\n" + lengthText(m_data, built.rest);
+        const std::string gapLabel = (built.narrowed ? "feed gap " : "GAP ") + lengthText(m_data, built.gap);
         dimension(plan.bottomLeft, plan.gapLeft, down, chain);
         dimension(plan.gapLeft, plan.gapRight, down, chain);
         dimension(plan.gapRight, plan.bottomRight, down, chain);
@@ -415,17 +448,11 @@ private:
         }
         m_p->setTextColour(kBlack);
         y += kSectionGap;
-        std::string templateNote;
-        if (m_pages == SheetPages::SheetOnly)
-            templateNote = "Where the loop fits the paper, the PDF sheet (-o FILE.pdf) carries a full-size template "
-                           "of it.";
-        else if (m_template.drawn)
-            templateNote = "The pages that follow are a full-size template of the loop and one vertical. Print them "
-                           "at 100 % (actual size) and check the 100 mm bar.";
-        else
-            templateNote = m_template.why;
+        const std::string note = m_pages == SheetPages::SheetOnly
+            ? "The PDF sheet (-o FILE.pdf) carries a full-size template of the loop, on as many pages as it takes."
+            : templateNote(m_data, m_template);
         m_p->setFont(bold());
-        paragraph(kSheetMargin, y, m_width, templateNote);
+        paragraph(kSheetMargin, y, m_width, note);
     }
 
     void footer(std::size_t page, std::size_t pages)
@@ -440,83 +467,143 @@ private:
 
     // ---- The full-size template ----
 
-    double templateTitle(const std::string &what)
+    double templateTitle(double pageWidth, const std::string &what)
     {
         m_p->setFont(bold(14));
-        m_p->text({kTemplateMargin, kTemplateMargin, m_size.width - 2 * kTemplateMargin, 8}, AlignLeft | AlignVCenter,
+        m_p->text({kTemplateMargin, kTemplateMargin, pageWidth - 2 * kTemplateMargin, 8}, AlignLeft | AlignVCenter,
                   varnel::templateTitle(m_data) + ": " + what);
         return kTemplateMargin + kTemplateTitleHeight;
     }
 
-    // A 100 mm bar in 10 mm cells and the words to print it by; the length
-    // it promises is that of the cells as drawn.
-    void checkBar(Point origin, double textWidth)
+    // A bar of `cells` cells of `cell` mm; the length it promises is that
+    // of the cells as drawn.
+    void bar(Point origin, int cells, double cell, const std::string &says)
     {
-        constexpr double cell = 10;
         Rect drawn {origin.x, origin.y, 0, 3};
-        for (int n = 0; n < 10; ++n) {
+        for (int n = 0; n < cells; ++n) {
             const Rect one {origin.x + n * cell, origin.y, cell, 3};
             m_p->rectangle(one, n % 2 ? kWhite : kBlack, thin(0.2));
             drawn.width = one.right() - drawn.x;
         }
-        m_p->promise({{drawn.x, drawn.y}, {drawn.right(), drawn.y}, "This bar is 100 mm long", "1:1"});
+        m_p->promise({{drawn.x, drawn.y}, {drawn.right(), drawn.y}, says, "1:1"});
+    }
+
+    // A 100 mm bar in 10 mm cells, a 4 in bar in inches under it, and the
+    // words to print them by.
+    void checkBars(Point origin, double textWidth)
+    {
+        bar(origin, 10, 10, "This bar is 100 mm long");
+        bar(origin + Point {0, 4.5}, 4, 25.4, "the lower 101.6 mm");
         m_p->setFont(regular());
-        paragraph(origin.x, origin.y + 4, textWidth,
-                  "Print at 100 % (actual size, no fit to page). This bar is 100 mm long: measure it before you cut. "
-                  "Black lines are centre lines; the band is the "
+        paragraph(origin.x, origin.y + 8.5, textWidth,
+                  "Print at 100 % (actual size, no fit to page). This bar is 100 mm long, the lower 4 in (101.6 mm): "
+                  "measure them before you cut. Black lines are centre lines; the band is the "
                       + field(Quantity::ElementDiameter) + " mm tubing.");
     }
 
-    void loopTemplatePage()
+    struct LoopLabel
     {
-        const double top = templateTitle(m_template.verticalBeside ? "the loop and one vertical" : "the loop");
+        double x;
+        double top;
+        unsigned align;
+        std::string text;
+        bool inside; // kept inside the square
+    };
+
+    // The template's labels, in the loop's coordinates: inside the tube's
+    // band, on the paper the template leaves bare.
+    std::vector<LoopLabel> loopLabels(const PlanGeometry &plan) const
+    {
+        const double inner = m_data.state.ElementDiameter / 2 + 1;
+        const double bottom = plan.bottomLeft.y - inner;
+        const FeedSide built = feedSide(m_data);
+        return {
+            {plan.upVertical.x, plan.topLeft.y + inner + 1, AlignHCenter, "UP", true},
+            {plan.downVertical.x, plan.topLeft.y + inner + 5.5, AlignHCenter, "DOWN", true},
+            {along(plan.bottomLeft, plan.gapLeft, 0.5).x, bottom - 4.4, AlignHCenter,
+             "END " + lengthText(m_data, built.end) + " mm", true},
+            {plan.topRight.x - inner, bottom - 8.8, AlignRight, "rest " + lengthText(m_data, built.rest) + " mm", true},
+            {along(plan.gapLeft, plan.gapRight, 0.5).x, bottom - 13.2, AlignHCenter,
+             "FEED GAP " + lengthText(m_data, built.gap) + " mm", true},
+            {plan.topLeft.x + plan.side / 2, plan.topLeft.y + plan.side / 2 - 2, AlignHCenter,
+             "SIDE " + field(Quantity::HorizontalSide) + " mm, every side", false},
+        };
+    }
+
+    // Where a label's box lies, kept inside the square where it should be.
+    Rect labelBox(const PlanGeometry &plan, const LoopLabel &label) const
+    {
+        const Rect measure = m_p->measure({0, 0, 100, 100}, AlignLeft | AlignTop, label.text);
+        const double width = measure.width + 0.6;
+        double left = label.align & AlignHCenter ? label.x - width / 2
+            : label.align & AlignRight           ? label.x - width
+                                                 : label.x;
+        if (label.inside) {
+            const double inner = m_data.state.ElementDiameter / 2 + 1;
+            left = std::max(plan.topLeft.x + inner, std::min(left, plan.topRight.x - inner - width));
+        }
+        return {left, label.top, width, measure.height + 0.2};
+    }
+
+    // The loop at full size: the tube's band, its centre line, the gap's
+    // ends and the two verticals; and the lengths it promises.
+    void fullSizeLoop(const PlanGeometry &plan)
+    {
         const double tubeWidth = m_data.state.ElementDiameter;
-        const PlanGeometry plan(m_data.state, {kTemplateMargin + tubeWidth / 2, top + tubeWidth / 2}, 1);
         tube(plan.loop(), tubeWidth, kTubeBand);
         tube(plan.loop(), 0.25, kBlack);
         for (const Point &end : {plan.gapLeft, plan.gapRight})
-            m_p->line(end - Point {0, tubeWidth / 2 + 2}, end + Point {0, tubeWidth / 2 + 2}, thin(0.25));
+            m_p->line(end - Point {0, tubeWidth / 2 + kGapMarks}, end + Point {0, tubeWidth / 2 + kGapMarks},
+                      thin(0.25));
         verticalMark(plan.upVertical, tubeWidth / 2, true);
         verticalMark(plan.downVertical, tubeWidth / 2, false);
+    }
 
-        m_p->setFont(regular());
-        // Inside the tube's band, on the paper the template leaves bare.
-        const double inner = tubeWidth / 2 + 1;
-        const double minX = plan.topLeft.x + inner;
-        const double maxX = plan.topRight.x - inner;
-        label(plan.upVertical.x, plan.topLeft.y + inner + 1, AlignHCenter, "UP", minX, maxX);
-        label(plan.downVertical.x, plan.topLeft.y + inner + 5.5, AlignHCenter, "DOWN", minX, maxX);
-        const double bottom = plan.bottomLeft.y - inner;
-        const std::string endLabel = "END " + field(Quantity::HorizontalEnd) + " mm";
-        const std::string restLabel = "rest " + restText(m_data) + " mm";
-        const std::string gapLabel = "FEED GAP " + field(Quantity::CenterGap) + " mm";
-        const std::string sideLabel = "SIDE " + field(Quantity::HorizontalSide) + " mm, every side";
-        label(along(plan.bottomLeft, plan.gapLeft, 0.5).x, bottom - 4.4, AlignHCenter, endLabel, minX, maxX);
-        label(maxX, bottom - 8.8, AlignRight, restLabel, minX, maxX);
-        label(along(plan.gapLeft, plan.gapRight, 0.5).x, bottom - 13.2, AlignHCenter, gapLabel, minX, maxX);
-        label(plan.topLeft.x + plan.side / 2, plan.topLeft.y + plan.side / 2 - 2, AlignHCenter, sideLabel);
-        m_p->promise({plan.bottomLeft, plan.gapLeft, endLabel, "1:1"});
-        m_p->promise({plan.gapLeft, plan.gapRight, gapLabel, "1:1"});
-        m_p->promise({plan.gapRight, plan.bottomRight, restLabel, "1:1"});
+    void promiseLoop(const PlanGeometry &plan)
+    {
+        const FeedSide built = feedSide(m_data);
+        m_p->promise({plan.bottomLeft, plan.gapLeft, "END " + lengthText(m_data, built.end) + " mm", "1:1"});
+        m_p->promise({plan.gapLeft, plan.gapRight, "FEED GAP " + lengthText(m_data, built.gap) + " mm", "1:1"});
+        m_p->promise({plan.gapRight, plan.bottomRight, "rest " + lengthText(m_data, built.rest) + " mm", "1:1"});
         for (const auto &[from, to] :
              {std::pair {plan.bottomLeft, plan.topLeft}, std::pair {plan.topLeft, plan.topRight},
               std::pair {plan.topRight, plan.bottomRight}})
-            m_p->promise({from, to, sideLabel.substr(0, sideLabel.find(" mm") + 3), "1:1"});
+            m_p->promise({from, to, "SIDE " + field(Quantity::HorizontalSide) + " mm", "1:1"});
+    }
 
-        const double footTop = m_size.height - kTemplateMargin - kTemplateFootHeight;
-        if (m_template.verticalBeside)
+    // The loop on one page, the paper's or a large one, with the vertical
+    // beside it where it fits.
+    void loopTemplatePage(PageSize size, bool verticalBeside, const std::string &where)
+    {
+        std::string what = verticalBeside ? "the loop and one vertical" : "the loop";
+        if (!where.empty())
+            what += ", " + where;
+        const double top = templateTitle(size.width, what);
+        const double tubeWidth = m_data.state.ElementDiameter;
+        const PlanGeometry plan(m_data, {kTemplateMargin + tubeWidth / 2, top + tubeWidth / 2}, 1);
+        fullSizeLoop(plan);
+        m_p->setFont(regular());
+        for (const LoopLabel &label : loopLabels(plan))
+            m_p->text(labelBox(plan, label), label.align | AlignTop, label.text);
+        promiseLoop(plan);
+        const double footTop = size.height - kTemplateMargin - kTemplateFootHeight;
+        if (verticalBeside)
             verticalRod(plan.topRight.x + tubeWidth + 12, top + tubeWidth / 2);
-        checkBar({kTemplateMargin, footTop + 2}, m_size.width - 2 * kTemplateMargin);
+        else if (!m_template.verticalPage)
+            paragraph(kTemplateMargin, plan.bottomLeft.y + tubeWidth / 2 + kGapMarks + 3,
+                      size.width - 2 * kTemplateMargin,
+                      "The verticals are longer than this page holds: cut them by the cut list and a tape.");
+        checkBars({kTemplateMargin, footTop + 1}, size.width - 2 * kTemplateMargin);
     }
 
     void verticalTemplatePage()
     {
-        const double top = templateTitle("one vertical");
+        const double top = templateTitle(m_size.width, "one vertical");
         const double tubeWidth = m_data.state.ElementDiameter;
         const double rodX = kTemplateMargin + tubeWidth / 2;
         verticalRod(rodX, top + tubeWidth / 2);
         const double textLeft = rodX + tubeWidth / 2 + 32;
-        checkBar({textLeft, top + 30}, m_size.width - kTemplateMargin - textLeft);
+        checkBars({textLeft, top + 30}, m_size.width - kTemplateMargin - textLeft);
     }
 
     // One vertical, upright, from `top` down, with its words to its right.
@@ -533,6 +620,167 @@ private:
         const std::string words = "one vertical:\nHEIGHT " + field(Quantity::VerticalHeight) + " mm,\ncut two";
         label(x + tubeWidth / 2 + 3, top + height / 2 - 6, AlignLeft, words);
         m_p->promise({rod[0], rod[1], "HEIGHT " + field(Quantity::VerticalHeight) + " mm", "1:1"});
+    }
+
+    // ---- A template across several sheets ----
+
+    const Tile *tileAt(int row, int column) const
+    {
+        for (const Tile &tile : m_template.tiles) {
+            if (tile.row == row && tile.column == column)
+                return &tile;
+        }
+        return nullptr;
+    }
+
+    // The tiles as a labelled grid over a small drawing of the loop, and
+    // how to put them together.
+    void mapPage()
+    {
+        const std::size_t count = m_template.tiles.size();
+        double y = templateTitle(m_size.width, "how its " + std::to_string(count) + " sheets go together");
+        const Rect first = m_template.tiles.front().window;
+        const Rect last = m_template.tiles.back().window;
+        const Rect covered {first.x, first.y, last.right() - first.x, last.bottom() - first.y};
+        const double room = std::min(m_size.width - 2 * kTemplateMargin - 20, 150.0);
+        const DrawingScale scale = drawingScale(std::max(covered.width, covered.height), room);
+        m_p->setFont(bold());
+        m_p->text({kTemplateMargin, y, m_size.width - 2 * kTemplateMargin, 5}, AlignLeft | AlignVCenter,
+                  "The sheets over the loop, " + scale.text);
+        y += 8;
+        const double s = scale.factor;
+        const Point origin {kTemplateMargin + 10 - covered.x * s, y - covered.y * s};
+        const auto onMap = [&](Point loop) { return origin + loop * s; };
+        const PlanGeometry plan(m_data, onMap({0, 0}), s);
+        tube(plan.loop(), std::max(0.35, m_data.state.ElementDiameter * s), kElementOrange);
+        for (const Tile &tile : m_template.tiles) {
+            const Point corner = onMap({tile.window.x, tile.window.y});
+            const Rect cell {corner.x, corner.y, tile.window.width * s, tile.window.height * s};
+            m_p->rectangle(cell, std::nullopt, thin(0.3));
+            m_p->page().map.push_back({tile.label, cell});
+        }
+        m_p->setFont(bold(14));
+        for (const Tile &tile : m_template.tiles) {
+            // In the middle of the part of its cell that no neighbour shares,
+            // on white, over the loop as it may be.
+            const Point corner = onMap({tile.window.x, tile.window.y});
+            const double inset = kTileOverlap * s;
+            const Rect own {
+                corner.x + (tile.column > 0 ? inset : 0), corner.y + (tile.row > 0 ? inset : 0),
+                tile.window.width * s - (tile.column > 0 ? inset : 0) - (tileAt(tile.row, tile.column + 1) ? inset : 0),
+                tile.window.height * s - (tile.row > 0 ? inset : 0) - (tileAt(tile.row + 1, tile.column) ? inset : 0)};
+            const Rect measure = m_p->measure({0, 0, 100, 100}, AlignLeft | AlignTop, tile.label);
+            const Rect box {own.x + (own.width - measure.width) / 2 - 0.3, own.y + (own.height - measure.height) / 2,
+                            measure.width + 0.6, measure.height};
+            m_p->rectangle({box.x - 1, box.y - 0.5, box.width + 2, box.height + 1}, kWhite, thin(0.3));
+            m_p->text(box, AlignHCenter | AlignTop, tile.label);
+        }
+        y += covered.height * s + 6;
+        m_p->setFont(regular());
+        std::string words = "Print every sheet at 100 % (actual size, no fit to page) and check both bars on each. "
+                            "Each sheet shows its part of the loop, and the band along an edge that it shares with its "
+                            "neighbour is shaded. Lay the sheets out as the map shows, each neighbour over the shaded "
+                            "band, so that the registration crosses meet; tape them. The rows are lettered from the "
+                            "top, the columns numbered from the left.";
+        if (!m_template.verticalPage)
+            words += " The verticals are longer than a page holds: cut them by the cut list and a tape.";
+        paragraph(kTemplateMargin, y, m_size.width - 2 * kTemplateMargin, words);
+    }
+
+    // Which neighbour lies on which side.
+    std::string neighbours(const Tile &tile) const
+    {
+        std::string said;
+        const auto add = [&](const Tile *other, const char *side) {
+            if (other)
+                said += std::string(said.empty() ? "" : "; ") + other->label + " joins " + side;
+        };
+        add(tileAt(tile.row - 1, tile.column), "above");
+        add(tileAt(tile.row, tile.column - 1), "on the left");
+        add(tileAt(tile.row, tile.column + 1), "on the right");
+        add(tileAt(tile.row + 1, tile.column), "below");
+        return said;
+    }
+
+    void tileSheet(std::size_t index, PageSize size)
+    {
+        const Tile &tile = m_template.tiles[index];
+        templateTitle(size.width, "tile " + tile.label);
+        m_p->setFont(regular());
+        paragraph(kTemplateMargin, kTemplateMargin + 9, size.width - 2 * kTemplateMargin,
+                  "Sheet " + std::to_string(index + 1) + " of " + std::to_string(m_template.tiles.size()) + ". "
+                      + neighbours(tile) + ": lay it over the shaded band so that the crosses meet.");
+        const Rect window = tileWindowOnPage(m_data, m_template);
+        m_p->page().tile = TileView {tile.label, tile.window, window};
+        const auto onPage = [&](Point loop) {
+            return Point {window.x + loop.x - tile.window.x, window.y + loop.y - tile.window.y};
+        };
+        m_p->clip(window);
+        // The bands it shares with its neighbours.
+        for (const Tile &other : m_template.tiles) {
+            if (&other == &tile || std::abs(other.row - tile.row) + std::abs(other.column - tile.column) != 1)
+                continue;
+            const double left = std::max(tile.window.x, other.window.x);
+            const double top = std::max(tile.window.y, other.window.y);
+            const Point corner = onPage({left, top});
+            m_p->rectangle({corner.x, corner.y, std::min(tile.window.right(), other.window.right()) - left,
+                            std::min(tile.window.bottom(), other.window.bottom()) - top},
+                           kSharedBand);
+        }
+        const PlanGeometry plan(m_data, onPage({0, 0}), 1);
+        fullSizeLoop(plan);
+        for (const Point &cross : m_template.crosses) {
+            if (cross.x >= tile.window.x && cross.x <= tile.window.right() && cross.y >= tile.window.y
+                && cross.y <= tile.window.bottom())
+                registrationCross(onPage(cross));
+        }
+        m_p->clip(std::nullopt);
+        // A label shows on every tile that holds it whole; one that no tile
+        // holds whole, on the first tile that holds its middle, moved inside.
+        m_p->setFont(regular());
+        for (const LoopLabel &label : loopLabels(plan)) {
+            Rect box = labelBox(plan, label);
+            if (!window.contains(box)) {
+                const Point middle {box.x + box.width / 2 - window.x + tile.window.x,
+                                    box.y + box.height / 2 - window.y + tile.window.y};
+                const Tile *owner = nullptr;
+                for (const Tile &other : m_template.tiles) {
+                    const Rect otherBox {box.x - window.x + tile.window.x, box.y - window.y + tile.window.y, box.width,
+                                         box.height};
+                    if (other.window.contains(otherBox))
+                        owner = &other;
+                }
+                for (const Tile &other : m_template.tiles) {
+                    if (!owner && middle.x >= other.window.x && middle.x < other.window.right()
+                        && middle.y >= other.window.y && middle.y < other.window.bottom())
+                        owner = &other;
+                }
+                if (owner != &tile)
+                    continue;
+                // Into the part no neighbour shares, clear of the crosses.
+                const auto inset = [&](int row, int column) { return tileAt(row, column) ? kTileOverlap : 0.0; };
+                const Rect own {window.x + inset(tile.row, tile.column - 1),
+                                window.y + inset(tile.row - 1, tile.column),
+                                window.width - inset(tile.row, tile.column - 1) - inset(tile.row, tile.column + 1),
+                                window.height - inset(tile.row - 1, tile.column) - inset(tile.row + 1, tile.column)};
+                const Rect room = own.width >= box.width && own.height >= box.height ? own : window;
+                box.x = std::clamp(box.x, room.x, room.right() - box.width);
+                box.y = std::clamp(box.y, room.y, room.bottom() - box.height);
+            }
+            m_p->text(box, label.align | AlignTop, label.text);
+        }
+        promiseLoop(plan);
+        checkBars({kTemplateMargin, size.height - kTemplateMargin - kTemplateFootHeight + 1},
+                  size.width - 2 * kTemplateMargin);
+    }
+
+    // A cross in a circle, where two sheets are laid over each other.
+    void registrationCross(Point centre)
+    {
+        m_p->ellipse(centre, 2.5, 2.5, std::nullopt, thin(0.2));
+        m_p->line(centre - Point {4, 0}, centre + Point {4, 0}, thin(0.2));
+        m_p->line(centre - Point {0, 4}, centre + Point {0, 4}, thin(0.2));
+        m_p->page().crosses.push_back(centre);
     }
 
     const SheetData &m_data;

@@ -14,8 +14,8 @@
 namespace varnel {
 
 // What goes out: a PDF carries the template; a picture is the sheet's own
-// pages only.
-enum class SheetPages { WithTemplate, SheetOnly };
+// pages only; for a copy shop, the template alone on one large page.
+enum class SheetPages { WithTemplate, SheetOnly, LargeTemplate };
 
 inline constexpr double kSheetMargin = 15; // mm, on the sheet's own pages
 

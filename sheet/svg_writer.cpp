@@ -83,11 +83,23 @@ std::string writeSvg(const std::vector<Page> &pages, const std::string &title)
         + number(width) + "mm\" height=\"" + number(height) + "mm\" viewBox=\"0 0 " + number(width) + " "
         + number(height) + "\" xml:space=\"preserve\">\n<title>" + escaped(title) + "</title>\n";
     double top = 0;
+    int clips = 0;
     for (const Page &page : pages) {
+        bool clipped = false;
         svg += "<g transform=\"translate(0," + number(top) + ")\">\n<rect x=\"0\" y=\"0\" width=\"" + number(page.width)
             + "\" height=\"" + number(page.height) + "\" fill=\"#ffffff\"/>\n";
         for (const Item &item : page.items) {
-            if (const auto *line = std::get_if<Polyline>(&item)) {
+            if (const auto *clip = std::get_if<Clip>(&item)) {
+                if (clipped)
+                    svg += "</g>\n";
+                clipped = clip->rect.has_value();
+                if (clipped) {
+                    const std::string id = "clip" + std::to_string(++clips);
+                    svg += "<clipPath id=\"" + id + "\"><rect x=\"" + number(clip->rect->x) + "\" y=\""
+                        + number(clip->rect->y) + "\" width=\"" + number(clip->rect->width) + "\" height=\""
+                        + number(clip->rect->height) + "\"/></clipPath>\n<g clip-path=\"url(#" + id + ")\">\n";
+                }
+            } else if (const auto *line = std::get_if<Polyline>(&item)) {
                 svg += "<polyline points=\"" + points(line->points) + "\" fill=\"none\""
                     + strokeAttributes(line->stroke) + "/>\n";
             } else if (const auto *shape = std::get_if<Shape>(&item)) {
@@ -115,6 +127,8 @@ std::string writeSvg(const std::vector<Page> &pages, const std::string &title)
                     + "\">" + escaped(run->text) + "</text>\n";
             }
         }
+        if (clipped)
+            svg += "</g>\n";
         svg += "</g>\n";
         top += page.height;
     }

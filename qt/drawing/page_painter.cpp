@@ -71,6 +71,12 @@ void paintPage(QPainter &p, const Page &page, double dots)
                 p.drawEllipse(bounds);
                 break;
             }
+        } else if (const auto *clip = std::get_if<Clip>(&item)) {
+            if (clip->rect)
+                p.setClipRect(QRectF(clip->rect->x * dots, clip->rect->y * dots, clip->rect->width * dots,
+                                     clip->rect->height * dots));
+            else
+                p.setClipping(false);
         } else if (const auto *run = std::get_if<TextRun>(&item)) {
             // Liberation Sans has the standard fonts' widths, so a line takes
             // the room the layout measured for it.

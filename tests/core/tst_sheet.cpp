@@ -4,6 +4,7 @@
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_layout.h"
 #include "sheet/standard_fonts.h"
+#include "sheet/template_plan.h"
 #include "tests/shared/test_environment.h"
 
 #include <doctest.h>
@@ -85,12 +86,18 @@ constexpr SheetRow kSheets[] = {
     {"0.1", ".", 2, 2}, // the lowest
     {"0.1234567", ".", 2, 2}, // seven digits
     {"1.8", ".", 2, 2}, // 160 m
-    {"14,2", ",", 2, 2},      {"137,5", ",", 2, 2}, {"140", ".", 2, 4}, // a template on Letter only
+    {"14,2", ",", 2, 2}, // 20 m, with a comma
+    {"28.5", ".", 2, 2}, // 10 m: the template would take 28 sheets
+    {"50.1", ".", 11, 12}, // 6 m: the map and 8 or 9 tiles
+    {"100", ".", 7, 7}, // the map and 4 tiles
+    {"137,5", ",", 6, 6}, // the map, 2 tiles and the vertical
+    {"140", ".", 6, 4}, // tiled on A4, one page on Letter
     {"144", ".", 4, 4}, // 2 m
     {"160", ".", 4, 4}, // the vertical on a page of its own
     {"250", ".", 3, 3}, // the design's last, the vertical beside the loop
     {"250.01", ".", 3, 3}, // with its warning
-    {"435", ".", 3, 3},       {"584", ".", 3, 3}, // the rest a tube wide
+    {"435", ".", 3, 3}, // with its warning
+    {"584", ".", 3, 3}, // the rest a tube wide
     {"585", ".", 2, 2}, // the rest shorter than the tube is wide
     {"1296", ",", 2, 2}, // the gap too narrow
     {"10000", ",", 2, 2}, // the highest
@@ -117,8 +124,9 @@ TEST_CASE("every page whole and true to its scale")
             for (std::size_t n = 0; n < pages.size(); ++n) {
                 const Page &page = pages[n];
                 const PageSize size = pageMillimetres(paper);
-                CHECK(page.width == size.width);
-                CHECK(page.height == size.height);
+                // The paper, upright or, for tiles, on its side.
+                CHECK(((page.width == size.width && page.height == size.height)
+                       || (page.width == size.height && page.height == size.width)));
                 // Every text in the PDF's fonts: none refused, none dropped.
                 for (const Item &item : page.items) {
                     if (const auto *run = std::get_if<TextRun>(&item)) {
@@ -157,10 +165,10 @@ TEST_CASE("every page whole and true to its scale")
                 }
             }
             // The drawings that promise lengths: the plan and side view on
-            // the sheet, the template and its check bar.
+            // the sheet, every page of the template but its map, and its bars.
             CHECK(pages[0].lengths.size() == 7);
             for (std::size_t n = 2; n < pages.size(); ++n)
-                CHECK(pages[n].lengths.size() >= 2);
+                CHECK((pages[n].lengths.size() >= 3 || !pages[n].map.empty()));
         }
     }
 }
@@ -174,20 +182,245 @@ TEST_CASE("the template fits, or the sheet says why")
         const char *why; // empty: drawn
     };
     const Row rows[] = {
-        {"137.5", Paper::A4,
-         "No full-size template: the loop, 193 mm square between centre lines with 9.5 mm tubing, is larger than the "
-         "194 by 245 mm a A4 page leaves for it."},
-        {"137.5", Paper::Letter,
-         "No full-size template: the loop, 193 mm square between centre lines with 9.5 mm tubing, is larger than the "
-         "199.9 by 227.4 mm a Letter page leaves for it."},
+        {"137.5", Paper::A4, ""}, // on two sheets
+        {"137.5", Paper::Letter, ""},
         {"144", Paper::A4, ""},
+        // 931.1 + 25.4 + 2 x 2 mm: 4 by 7 landscape sheets of 266 by 137 mm past the band
+        {"28.5", Paper::A4,
+         "No full-size template: the loop with its tubing is 961 mm across and would take 28 A4 sheets; --large-page "
+         "writes it on one large page for a copy shop."},
+        {"1.8", Paper::Letter,
+         "No full-size template: the loop with its tubing is 14798 mm across and would take 5760 Letter sheets; at "
+         "this size the cut list and a tape serve."},
         {"1296", Paper::A4, "No full-size template: these lengths cannot be built."},
     };
     for (const Row &row : rows) {
         INFO(std::string(row.frequency));
         const TemplatePlan plan = templatePlan(sheetFor(row.frequency, ".", row.paper));
         CHECK(plan.why == row.why);
-        CHECK(plan.drawn == plan.why.empty());
+        CHECK(plan.drawn() == plan.why.empty());
+    }
+}
+
+// A template across sheets, checked as a builder would: the sheets cover
+// the loop whole, each overlaps its neighbour by at least the 15 mm band,
+// a cross on one sheet stands at the same point of the loop on every
+// other sheet that shows that point, and the names on the sheets agree
+// with the map and with where the sheets lie.
+TEST_CASE("a template across sheets")
+{
+    struct Row
+    {
+        const char *frequency;
+        Paper paper;
+        std::size_t sheets;
+    };
+    const Row rows[] = {
+        {"137.5", Paper::A4, 2}, // the design point
+        {"137.5", Paper::Letter, 2}, {"100", Paper::A4, 4}, {"50.1", Paper::A4, 8}, // 6 m, landscape
+        {"50.1", Paper::Letter, 9},
+    };
+    for (const Row &row : rows) {
+        const std::string sheet = std::string(row.frequency) + (row.paper == Paper::A4 ? " on A4" : " on Letter");
+        INFO(sheet);
+        const SheetData data = sheetFor(row.frequency, ".", row.paper);
+        const std::vector<Page> pages = describeSheet(data, SheetPages::WithTemplate);
+        std::vector<const Page *> tiles;
+        const Page *map = nullptr;
+        for (const Page &page : pages) {
+            if (page.tile)
+                tiles.push_back(&page);
+            if (!page.map.empty())
+                map = &page;
+        }
+        REQUIRE(tiles.size() == row.sheets);
+        REQUIRE(map == &pages[2]); // the template's first page
+        CHECK(tiles.front() == &pages[3]);
+
+        // Whole: every point of the loop with its tubing, a millimetre apart.
+        const double side = data.state.HorizontalSide;
+        const double reach = data.state.ElementDiameter / 2;
+        const auto shows = [](const TileView &tile, Point p) {
+            return p.x >= tile.window.x && p.x <= tile.window.right() && p.y >= tile.window.y
+                && p.y <= tile.window.bottom();
+        };
+        std::size_t unshown = 0;
+        for (double x = -reach; x <= side + reach; x += 1) {
+            for (double y = -reach; y <= side + reach; y += 1) {
+                bool shown = false;
+                for (const Page *tile : tiles)
+                    shown = shown || shows(*tile->tile, {x, y});
+                unshown += !shown;
+            }
+        }
+        CHECK(unshown == 0);
+        // Neighbours: sheets side by side overlap by at least the band.
+        for (const Page *one : tiles) {
+            for (const Page *other : tiles) {
+                const Rect &a = one->tile->window;
+                const Rect &b = other->tile->window;
+                const double across = std::min(a.right(), b.right()) - std::max(a.x, b.x);
+                const double down = std::min(a.bottom(), b.bottom()) - std::max(a.y, b.y);
+                if (one != other && across > 0 && down > 0)
+                    CHECK(std::min(across, down) >= 15 - 1e-9);
+            }
+            // What the sheet shows lies on it, inside its margins.
+            const Rect &onPage = one->tile->onPage;
+            CHECK(one->textArea.contains(onPage));
+            CHECK(onPage.width == doctest::Approx(one->tile->window.width));
+        }
+        // Crosses: each in an overlap, on every sheet that shows its point.
+        std::size_t crosses = 0;
+        for (const Page *one : tiles) {
+            const TileView &view = *one->tile;
+            for (const Point &cross : one->crosses) {
+                const Point loop {cross.x - view.onPage.x + view.window.x, cross.y - view.onPage.y + view.window.y};
+                std::size_t holders = 0;
+                for (const Page *other : tiles) {
+                    if (!shows(*other->tile, loop))
+                        continue;
+                    ++holders;
+                    bool found = false;
+                    for (const Point &mark : other->crosses) {
+                        const Point there {mark.x - other->tile->onPage.x + other->tile->window.x,
+                                           mark.y - other->tile->onPage.y + other->tile->window.y};
+                        found = found || (std::abs(there.x - loop.x) < 1e-9 && std::abs(there.y - loop.y) < 1e-9);
+                    }
+                    INFO(view.label << " and " << other->tile->label << " at " << loop.x << ", " << loop.y);
+                    CHECK(found);
+                }
+                CHECK(holders >= 2);
+                ++crosses;
+            }
+        }
+        CHECK(crosses >= 2 * (tiles.size() - 1));
+        // Names: A, B, ... from the top, 1, 2, ... from the left; each
+        // neighbour named on its side; the map's cells where the sheets lie.
+        for (const Page *one : tiles) {
+            const TileView &view = *one->tile;
+            REQUIRE(view.label.size() == 2);
+            std::string neighbours;
+            for (const TextBlock &text : one->texts) {
+                if (text.text.starts_with("Sheet "))
+                    neighbours = text.text;
+            }
+            for (const Page *other : tiles) {
+                const TileView &them = *other->tile;
+                const double dx = them.window.x - view.window.x;
+                const double dy = them.window.y - view.window.y;
+                CHECK((them.label[0] < view.label[0]) == (dy < -1e-9));
+                CHECK((them.label[1] < view.label[1]) == (dx < -1e-9));
+                const char *side = dy < -1e-9 && dx == 0 ? "above"
+                    : dy > 1e-9 && dx == 0               ? "below"
+                    : dx < -1e-9 && dy == 0              ? "on the left"
+                    : dx > 1e-9 && dy == 0               ? "on the right"
+                                                         : nullptr;
+                const bool touching = std::abs(dx) < view.window.width && std::abs(dy) < view.window.height;
+                const bool named = neighbours.find(them.label + " joins " + (side ? side : "")) != std::string::npos;
+                INFO(neighbours);
+                CHECK(named == (side != nullptr && touching));
+                const MapCell *mine = nullptr;
+                const MapCell *theirs = nullptr;
+                for (const MapCell &cell : map->map) {
+                    mine = cell.label == view.label ? &cell : mine;
+                    theirs = cell.label == them.label ? &cell : theirs;
+                }
+                REQUIRE((mine && theirs));
+                CHECK((theirs->cell.x - mine->cell.x) * (dx) >= 0);
+                CHECK((theirs->cell.y - mine->cell.y) * (dy) >= 0);
+                CHECK(theirs->cell.width / them.window.width == doctest::Approx(mine->cell.width / view.window.width));
+            }
+        }
+    }
+}
+
+// The notes' narrower feed gap below the design point: what the gap loses
+// goes half to END and half to the rest (an odd hundredth to END), and
+// the sheet shows what is built. Worked by hand from the 50.1 MHz design:
+// SIDE 529.69, END 345.81, GAP 109.78, rest 74.1.
+TEST_CASE("a narrowed feed gap")
+{
+    struct Row
+    {
+        const char *frequency;
+        float gap;
+        const char *refusal;
+        const char *sum;
+    };
+    const Row rows[] = {
+        {"50.1", 30, "", "Feed side: END + feed gap + rest = 385.7 + 30 + 113.99 = 529.69 mm, the side of the square."},
+        {"50.1", 30.01f, "",
+         "Feed side: END + feed gap + rest = 385.7 + 30.01 + 113.98 = 529.69 mm, the side of the square."},
+        {"50.1", 109.78f, "",
+         "Feed side: END + GAP + rest = 345.81 + 109.78 + 74.1 = 529.69 mm, the side of the square."}, // as designed
+        {"50.1", 12.7f, "",
+         "Feed side: END + feed gap + rest = 394.35 + 12.7 + 122.64 = 529.69 mm, the side of the square."},
+        {"50.1", 12.6f, "--feed-gap 12.6 is narrower than the 12.7 mm tubing", ""},
+        {"50.1", 109.79f, "--feed-gap 109.79 is wider than the design's 109.78 mm gap", ""},
+        {"137.5", 30,
+         "--feed-gap narrows the gap below 137.5 MHz only; at and above it the gap stays the design's 40 mm", ""},
+    };
+    for (const Row &row : rows) {
+        INFO(std::string(row.frequency), " ", row.gap);
+        SheetData data = sheetFor(row.frequency, ".", Paper::A4);
+        CHECK(feedGapRefusal(data, row.gap) == row.refusal);
+        if (*row.refusal)
+            continue;
+        data.feedGap = row.gap;
+        CHECK(feedSideSum(data) == row.sum);
+        const bool narrowed = row.gap < 109.78f;
+        const std::vector<CutRow> cuts = cutList(data);
+        REQUIRE(cuts.size() == (narrowed ? 6 : 5));
+        if (narrowed) {
+            CHECK(cuts[4].piece == "Feed gap, narrowed");
+            CHECK(cuts[5].millimetres == "109.78"); // the verticals stay the design's gap apart
+            CHECK(antennaReading(data).find("The feed gap is narrowed from 109.78 to ") != std::string::npos);
+        }
+        // Both drawings and the template show what is built, true to scale.
+        for (const Page &page : describeSheet(data, SheetPages::WithTemplate)) {
+            for (const DrawnLength &length : page.lengths) {
+                if (length.label.starts_with("FEED GAP") || length.label.starts_with("feed gap"))
+                    CHECK(lastNumber(length.label) == doctest::Approx(row.gap).epsilon(1e-6));
+                if (length.label.starts_with("GAP\n"))
+                    CHECK(lastNumber(length.label) == doctest::Approx(109.78));
+            }
+        }
+    }
+}
+
+// For a copy shop: the template alone on the smallest large page that holds
+// it, A3 to A0, or Tabloid to ANSI E where the paper is Letter; past A0 the
+// drawing's own size, 8 mm margins round a 542 mm loop (529.69 + 12.7).
+TEST_CASE("the large page")
+{
+    struct Row
+    {
+        const char *frequency;
+        Paper paper;
+        const char *name;
+        double width;
+        double height;
+    };
+    const Row rows[] = {
+        {"146", Paper::A4, "A3", 297, 420},
+        {"100", Paper::A4, "A3", 297, 420},
+        {"100", Paper::Letter, "ANSI C", 431.8, 558.8}, // the loop with its tubing is wider than Tabloid holds
+        {"50.1", Paper::A4, "A1", 594, 841},
+        {"50.1", Paper::Letter, "ANSI D", 558.8, 863.6},
+        {"14.2", Paper::A4, "", 1911, 1947},
+    };
+    for (const Row &row : rows) {
+        INFO(std::string(row.frequency));
+        const SheetData data = sheetFor(row.frequency, ".", row.paper);
+        const LargePage large = largePage(data);
+        CHECK(large.name == row.name);
+        const std::vector<Page> pages = describeSheet(data, SheetPages::LargeTemplate);
+        REQUIRE(pages.size() == 1);
+        CHECK(pages[0].width == doctest::Approx(row.width));
+        CHECK(pages[0].height == doctest::Approx(row.height));
+        CHECK(pages[0].lengths.size() >= 8); // the loop's pieces and both bars
+        for (const TextBlock &text : pages[0].texts)
+            CHECK(pages[0].textArea.contains(text.used));
     }
 }
 
@@ -424,6 +657,29 @@ TEST_CASE("varnel-sheet's command line")
          kExitCannotCompute,
          "varnel-sheet: " + png + ": PNG cannot be drawn here; write the sheet as PDF or SVG",
          ""},
+        {{"--feed-gap", "30", "50.1", "-o", pdf}, nullptr, kExitOk, "", "%PDF-1.6"},
+        {{"--feed-gap", "30", "137.5", "-o", pdf},
+         nullptr,
+         kExitUsage,
+         "varnel-sheet: --feed-gap narrows the gap below 137.5 MHz only; at and above it the gap stays the design's 40 "
+         "mm",
+         ""},
+        {{"--feed-gap", "wide", "50.1", "-o", pdf},
+         nullptr,
+         kExitUsage,
+         "varnel-sheet: --feed-gap takes a width in mm, not 'wide'",
+         ""},
+        {{"--large-page", "50.1", "-o", pdf}, nullptr, kExitOk, "", "%PDF-1.6"},
+        {{"--large-page", "50.1", "-o", png},
+         nullptr,
+         kExitUsage,
+         "varnel-sheet: --large-page writes a .pdf or an .svg, not a .png",
+         ""},
+        {{"--large-page", "1.8", "-o", pdf},
+         nullptr,
+         kExitCannotCompute,
+         "varnel-sheet: --large-page: the loop with its tubing is 14794 mm across, and a PDF page is at most 5080 mm",
+         ""},
         {{"--help"}, nullptr, kExitOk, "", ""},
 #ifdef _WIN32
         {{"/?"}, nullptr, kExitOk, "", ""},
@@ -455,9 +711,12 @@ TEST_CASE("varnel-sheet's command line")
             std::ifstream file(written, std::ios::binary);
             const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
             CHECK(bytes.starts_with(row.file));
-            // Letter is 612 by 792 points, A4 595.2756 by 841.8898.
+            // Letter is 612 by 792 points, A4 595.2756 by 841.8898, A1
+            // 1683.7795 by 2383.937.
             if (row.args[0] == "--page=LETTER")
                 CHECK(bytes.find("/MediaBox [0 0 612 792]") != std::string::npos);
+            else if (row.args[0] == "--large-page")
+                CHECK(bytes.find("/MediaBox [0 0 1683.7795 2383.937]") != std::string::npos);
             else if (row.file == "%PDF-1.6")
                 CHECK(bytes.find("/MediaBox [0 0 595.2756 841.8898]") != std::string::npos);
         }

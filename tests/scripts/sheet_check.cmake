@@ -15,15 +15,16 @@ function(run out_status out_text)
 endfunction()
 
 # Frequency, locale (LC_ALL, or the categories that are set), expected
-# paper size in points, pages (the sheet and its notes, then the template).
+# paper size in points, pages (the sheet and its notes, then the template:
+# at 137.5 MHz its map, two tiles and the vertical).
 # The paper is LC_PAPER's, then LC_MEASUREMENT's.
-foreach(case "137.5;C.UTF-8;595.276 x 841.89;2" "14.2;C.UTF-8;595.276 x 841.89;2" "435;C.UTF-8;595.276 x 841.89;3"
-             "146;C.UTF-8;595.276 x 841.89;4" "0.1;C.UTF-8;595.276 x 841.89;2" "137,5;de_DE.UTF-8;595.276 x 841.89;2"
-             "146,5;fr_FR.UTF-8;595.276 x 841.89;4" "137.5;fa_IR.UTF-8;595.276 x 841.89;2"
-             "137.5;en_US.UTF-8;612 x 792;2" "50;en_US.UTF-8;612 x 792;2"
-             "50;LANG=de_DE.UTF-8 LC_PAPER=en_US.UTF-8;612 x 792;2"
-             "50;LANG=en_US.UTF-8 LC_PAPER=de_DE.UTF-8;595.276 x 841.89;2"
-             "50;LANG=C.UTF-8 LC_MEASUREMENT=en_US.UTF-8;612 x 792;2")
+foreach(case "137.5;C.UTF-8;595.276 x 841.89;6" "14.2;C.UTF-8;595.276 x 841.89;2" "435;C.UTF-8;595.276 x 841.89;3"
+             "146;C.UTF-8;595.276 x 841.89;4" "0.1;C.UTF-8;595.276 x 841.89;2" "137,5;de_DE.UTF-8;595.276 x 841.89;6"
+             "146,5;fr_FR.UTF-8;595.276 x 841.89;4" "137.5;fa_IR.UTF-8;595.276 x 841.89;6"
+             "137.5;en_US.UTF-8;612 x 792;6" "50;en_US.UTF-8;612 x 792;12"
+             "50;LANG=de_DE.UTF-8 LC_PAPER=en_US.UTF-8;612 x 792;12"
+             "50;LANG=en_US.UTF-8 LC_PAPER=de_DE.UTF-8;595.276 x 841.89;12"
+             "50;LANG=C.UTF-8 LC_MEASUREMENT=en_US.UTF-8;612 x 792;12")
     list(GET case 0 frequency)
     list(GET case 1 locale)
     list(GET case 2 paper)

@@ -1,0 +1,256 @@
+#include "sheet/template_plan.h"
+
+#include "numbers/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace varnel {
+
+namespace {
+
+constexpr double kRodRoom = 12 + 30; // beside the loop: a space and the rod's words
+constexpr double kCrossSpacing = 30; // mm between two crosses along a band
+constexpr double kGrid = 10; // mm: the crosses stand on this grid
+
+double loopWidth(const SheetData &data)
+{
+    return static_cast<double>(data.state.HorizontalSide) + data.state.ElementDiameter;
+}
+
+double verticalLength(const SheetData &data)
+{
+    return static_cast<double>(data.state.VerticalHeight) + data.state.ElementDiameter;
+}
+
+std::string number(double value, const SheetData &data)
+{
+    return formatDouble(value, data.decimalSeparator);
+}
+
+std::string paperName(Paper page)
+{
+    return page == Paper::Letter ? "Letter" : "A4";
+}
+
+// "an A4 sheet", "a Letter sheet".
+std::string aSheetOf(Paper page)
+{
+    return page == Paper::Letter ? "a Letter" : "an A4";
+}
+
+PageSize turned(PageSize size, bool landscape)
+{
+    return landscape ? PageSize {size.height, size.width} : size;
+}
+
+// The room a tile shows of the loop on a page of this size.
+PageSize tileRoom(PageSize page)
+{
+    return {page.width - 2 * kTemplateMargin,
+            page.height - 2 * kTemplateMargin - kTileTitleHeight - kTemplateFootHeight};
+}
+
+int tilesAcross(double length, double room)
+{
+    if (length <= room)
+        return 1;
+    if (room <= kTileOverlap)
+        return 1000;
+    return static_cast<int>(std::ceil((length - kTileOverlap) / (room - kTileOverlap)));
+}
+
+// The nearest line of the crosses' grid to `x`.
+double onGrid(double x)
+{
+    return std::round(x / kGrid) * kGrid;
+}
+
+// Crosses along a band that two neighbours share: on the grid's line
+// nearest its middle, every kCrossSpacing along it, none within 5 mm of
+// its ends.
+void crossesAlong(const Rect &band, bool upright, std::vector<Point> &crosses)
+{
+    if (upright) {
+        const double x = onGrid(band.x + band.width / 2);
+        for (double y = std::ceil((band.y + 5) / kCrossSpacing) * kCrossSpacing; y <= band.bottom() - 5;
+             y += kCrossSpacing)
+            crosses.push_back({x, y});
+    } else {
+        const double y = onGrid(band.y + band.height / 2);
+        for (double x = std::ceil((band.x + 5) / kCrossSpacing) * kCrossSpacing; x <= band.right() - 5;
+             x += kCrossSpacing)
+            crosses.push_back({x, y});
+    }
+}
+
+Rect common(const Rect &a, const Rect &b)
+{
+    const double left = std::max(a.x, b.x);
+    const double top = std::max(a.y, b.y);
+    return {left, top, std::min(a.right(), b.right()) - left, std::min(a.bottom(), b.bottom()) - top};
+}
+
+} // namespace
+
+TemplatePlan templatePlan(const SheetData &data)
+{
+    TemplatePlan plan;
+    if (!buildable(data)) {
+        plan.why = "No full-size template: these lengths cannot be built.";
+        return plan;
+    }
+    const PageSize page = pageMillimetres(data.page);
+    const double width = page.width - 2 * kTemplateMargin;
+    const double drawingHeight = page.height - 2 * kTemplateMargin - kTemplateTitleHeight - kTemplateFootHeight;
+    const double loop = loopWidth(data);
+    const double vertical = verticalLength(data);
+    const double reach = data.state.ElementDiameter / 2 + kGapMarks;
+    plan.extent = {-reach, -reach, data.state.HorizontalSide + 2 * reach, data.state.HorizontalSide + 2 * reach};
+    plan.verticalPage = vertical <= page.height - 2 * kTemplateMargin - kTemplateTitleHeight;
+    if (loop <= width && loop <= drawingHeight) {
+        plan.kind = TemplatePlan::Kind::OnePage;
+        plan.verticalBeside = loop + kRodRoom + data.state.ElementDiameter <= width && vertical <= drawingHeight;
+        plan.verticalPage = !plan.verticalBeside && plan.verticalPage;
+        return plan;
+    }
+
+    // Portrait or landscape, whichever needs fewer sheets; portrait on a tie.
+    const double extent = plan.extent.width;
+    int best = 0;
+    for (const bool landscape : {false, true}) {
+        const PageSize room = tileRoom(turned(page, landscape));
+        const int columns = tilesAcross(extent, room.width);
+        const int rows = tilesAcross(extent, room.height);
+        if (best == 0 || columns * rows < best) {
+            best = columns * rows;
+            plan.landscape = landscape;
+            plan.columns = columns;
+            plan.rows = rows;
+        }
+    }
+    if (best > kMostTiles) {
+        plan.why = "No full-size template: the loop with its tubing is " + number(std::round(extent), data)
+            + " mm across and would take " + std::to_string(best) + " " + paperName(data.page) + " sheets; "
+            + (largePageRefusal(data).empty() ? "--large-page writes it on one large page for a copy shop."
+                                              : "at this size the cut list and a tape serve.");
+        return plan;
+    }
+    plan.kind = TemplatePlan::Kind::Tiled;
+    const PageSize room = tileRoom(turned(page, plan.landscape));
+    // The tiles cover a little more than the loop; it lies in their middle.
+    const double coveredX = (plan.columns - 1) * (room.width - kTileOverlap) + room.width;
+    const double coveredY = (plan.rows - 1) * (room.height - kTileOverlap) + room.height;
+    const double left = plan.extent.x - (coveredX - extent) / 2;
+    const double top = plan.extent.y - (coveredY - extent) / 2;
+    for (int row = 0; row < plan.rows; ++row) {
+        for (int column = 0; column < plan.columns; ++column) {
+            Tile tile;
+            tile.row = row;
+            tile.column = column;
+            tile.label = std::string(1, static_cast<char>('A' + row)) + std::to_string(column + 1);
+            tile.window = {left + column * (room.width - kTileOverlap), top + row * (room.height - kTileOverlap),
+                           room.width, room.height};
+            plan.tiles.push_back(tile);
+        }
+    }
+    for (const Tile &one : plan.tiles) {
+        for (const Tile &other : plan.tiles) {
+            if (other.row == one.row && other.column == one.column + 1)
+                crossesAlong(common(one.window, other.window), true, plan.crosses);
+            if (other.column == one.column && other.row == one.row + 1)
+                crossesAlong(common(one.window, other.window), false, plan.crosses);
+        }
+    }
+    return plan;
+}
+
+PageSize tilePage(const SheetData &data, const TemplatePlan &plan)
+{
+    return turned(pageMillimetres(data.page), plan.landscape);
+}
+
+Rect tileWindowOnPage(const SheetData &data, const TemplatePlan &plan)
+{
+    const PageSize room = tileRoom(tilePage(data, plan));
+    return {kTemplateMargin, kTemplateMargin + kTileTitleHeight, room.width, room.height};
+}
+
+LargePage largePage(const SheetData &data)
+{
+    struct Sheet
+    {
+        const char *name;
+        PageSize size;
+    };
+    static constexpr Sheet iso[] = {{"A3", {297, 420}}, {"A2", {420, 594}}, {"A1", {594, 841}}, {"A0", {841, 1189}}};
+    static constexpr Sheet us[] = {{"Tabloid", {279.4, 431.8}},
+                                   {"ANSI C", {431.8, 558.8}},
+                                   {"ANSI D", {558.8, 863.6}},
+                                   {"ANSI E", {863.6, 1117.6}}};
+    const double loop = loopWidth(data);
+    const double vertical = verticalLength(data);
+    const auto holds = [&](PageSize size) {
+        return loop <= size.width - 2 * kTemplateMargin
+            && loop <= size.height - 2 * kTemplateMargin - kTemplateTitleHeight - kTemplateFootHeight;
+    };
+    LargePage large;
+    for (const Sheet &sheet : data.page == Paper::Letter ? us : iso) {
+        if (holds(sheet.size)) {
+            large.name = sheet.name;
+            large.size = sheet.size;
+            break;
+        }
+    }
+    if (large.name.empty()) {
+        const double side = std::ceil(loop + 2 * kTemplateMargin);
+        large.size = {side, side + kTemplateTitleHeight + kTemplateFootHeight};
+    }
+    const double width = large.size.width - 2 * kTemplateMargin;
+    const double drawingHeight = large.size.height - 2 * kTemplateMargin - kTemplateTitleHeight - kTemplateFootHeight;
+    large.verticalBeside = loop + kRodRoom + data.state.ElementDiameter <= width && vertical <= drawingHeight;
+    return large;
+}
+
+std::string largePageRefusal(const SheetData &data)
+{
+    const PageSize size = largePage(data).size;
+    if (size.width <= kLargestPage && size.height <= kLargestPage)
+        return {};
+    return "--large-page: the loop with its tubing is " + number(std::round(loopWidth(data)), data)
+        + " mm across, and a PDF page is at most " + number(kLargestPage, data) + " mm";
+}
+
+std::string templateNote(const SheetData &data, const TemplatePlan &plan)
+{
+    const std::string printIt = "Print it at 100 % (actual size, no fit to page) and check both bars.";
+    const std::string printThem = "Print them at 100 % (actual size, no fit to page) and check both bars";
+    const std::string tape = "the verticals are longer than " + aSheetOf(data.page)
+        + " page holds, so the cut list and a tape serve for them";
+    switch (plan.kind) {
+    case TemplatePlan::Kind::None:
+        return plan.why;
+    case TemplatePlan::Kind::OnePage:
+        if (plan.verticalBeside)
+            return "Page 3 is a full-size template of the loop and one vertical. " + printIt;
+        if (plan.verticalPage)
+            return "Pages 3 and 4 are a full-size template of the loop and of one vertical. " + printThem + " on each.";
+        return "Page 3 is a full-size template of the loop; " + tape + ". " + printIt;
+    case TemplatePlan::Kind::Tiled:
+        break;
+    }
+    const std::size_t tiles = plan.tiles.size();
+    std::string names;
+    for (std::size_t n = 0; n < tiles; ++n)
+        names += (n == 0 ? "" : n + 1 == tiles ? " and " : ", ") + plan.tiles[n].label;
+    std::string note = "The full-size template starts on page 3 with a map of how its " + std::to_string(tiles) + " "
+        + paperName(data.page) + " sheets go together; the tiles " + names + " follow on pages 4 to "
+        + std::to_string(3 + tiles) + ".";
+    if (plan.verticalPage)
+        note += " One vertical follows on page " + std::to_string(4 + tiles) + ".";
+    else
+        note += " The " + tape.substr(4) + ".";
+    return note + " " + printThem + " on every sheet.";
+}
+
+} // namespace varnel

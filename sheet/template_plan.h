@@ -1,0 +1,74 @@
+// Where the full-size template goes: on one page of the paper where the
+// loop fits it; otherwise tiled across as few pages as cover it, portrait
+// or landscape, each overlapping its neighbours by a band with
+// registration crosses; or, for a copy shop, alone on one large page.
+// Lengths in mm; a tile's window is in the loop's own coordinates, whose
+// origin is the far left corner of the loop's centre lines.
+#pragma once
+
+#include "sheet/page.h"
+#include "sheet/sheet_content.h"
+
+#include <string>
+#include <vector>
+
+namespace varnel {
+
+inline constexpr double kTemplateMargin = 8; // mm a printer is asked to leave
+inline constexpr double kTemplateTitleHeight = 12; // mm above the drawing
+inline constexpr double kTileTitleHeight = 18; // the title and the tile's own line
+inline constexpr double kTemplateFootHeight = 24; // mm below it: the check bars and their words
+inline constexpr double kTileOverlap = 15; // mm each tile shares with its neighbour
+inline constexpr int kMostTiles = 12;
+inline constexpr double kGapMarks = 2; // mm the gap's end marks reach past the tubing
+
+struct Tile
+{
+    int row = 0; // from the top
+    int column = 0; // from the left
+    std::string label; // "A1": the row's letter, the column's number
+    Rect window; // the part of the loop it shows
+};
+
+struct TemplatePlan
+{
+    enum class Kind { None, OnePage, Tiled };
+    Kind kind = Kind::None;
+    bool verticalBeside = false; // one page: the vertical beside the loop
+    bool verticalPage = false; // the vertical on a page of its own
+    bool landscape = false; // the tiles' pages
+    int rows = 0;
+    int columns = 0;
+    std::vector<Tile> tiles;
+    std::vector<Point> crosses; // the registration crosses, in the loop's coordinates
+    Rect extent; // the loop with its tubing and marks
+    std::string why; // why there is none, when there is none
+    bool drawn() const { return kind != Kind::None; }
+};
+
+TemplatePlan templatePlan(const SheetData &data);
+
+// The page a tile is printed on.
+PageSize tilePage(const SheetData &data, const TemplatePlan &plan);
+// Where a tile's window lies on its page.
+Rect tileWindowOnPage(const SheetData &data, const TemplatePlan &plan);
+
+// The one large page for a copy shop: the smallest of A3 to A0 (with Letter
+// paper, Tabloid to ANSI E) that holds the loop with its margins, or the
+// drawing's own size.
+struct LargePage
+{
+    std::string name; // "A1", or empty for the drawing's own size
+    PageSize size;
+    bool verticalBeside = false;
+};
+LargePage largePage(const SheetData &data);
+// A PDF page is at most 200 inches on a side.
+inline constexpr double kLargestPage = 5080;
+// Why there can be no large page, in one line; empty when there can.
+std::string largePageRefusal(const SheetData &data);
+
+// What the notes page says of the template, naming its pages.
+std::string templateNote(const SheetData &data, const TemplatePlan &plan);
+
+} // namespace varnel
