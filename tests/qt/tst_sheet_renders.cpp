@@ -67,7 +67,7 @@ void TestSheetRenders::readersTakeIt_data()
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<int>("paper");
 
-    QTest::newRow("137.5 on A4, no template") << "137.5" << int(Paper::A4);
+    QTest::newRow("137.5 on A4, a template on two sheets") << "137.5" << int(Paper::A4);
     QTest::newRow("146 on Letter, a template") << "146" << int(Paper::Letter);
     QTest::newRow("435 on A4, a warning") << "435" << int(Paper::A4);
 }
@@ -176,6 +176,8 @@ void TestSheetRenders::checkBarMeasures_data()
 
     QTest::newRow("146 on A4, the vertical's page") << "146" << int(Paper::A4) << 4;
     QTest::newRow("435 on Letter, beside the loop") << "435" << int(Paper::Letter) << 3;
+    QTest::newRow("137.5 on A4, tile A1") << "137.5" << int(Paper::A4) << 4;
+    QTest::newRow("50.1 on A4, tile D2, landscape") << "50.1" << int(Paper::A4) << 11;
 }
 
 // At 254 dpi a pixel is 0.1 mm: the bar's row, from its first dark pixel
