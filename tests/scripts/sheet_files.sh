@@ -10,69 +10,11 @@ pdftotext=$2
 work=$3
 rm -rf "$work"
 mkdir -p "$work"
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
 export SOURCE_DATE_EPOCH=1765238400 LC_ALL=C.UTF-8
+. "$(dirname "$0")/write_failures.sh"
 
-# A tmpfs of our own, in a mount namespace of our own where one can be had:
-# as root directly, otherwise as root of a new user namespace. In a chroot
-# neither can be (its root is no mount point); root mounts there directly,
-# and each run ends by taking its mount away.
-if [ "$(id -u)" -ne 0 ]; then
-    namespace=(unshare -rm)
-elif unshare -m true 2>/dev/null; then
-    namespace=(unshare -m)
-else
-    namespace=()
-fi
-in_namespace() {
-    "${namespace[@]}" bash -c "$1"
-}
-
-# Kind of failure, the mount commands, where the file goes.
 for format in pdf svg png; do
-    for row in "full disk|mount -t tmpfs -o size=24k tmpfs \$dir|" \
-        "read-only folder|mount -t tmpfs -o size=1m tmpfs \$dir|mount -o remount,ro \$dir" \
-        "vanished folder|mount -t tmpfs -o size=1m tmpfs \$dir|rm -rf \$dir/gone"; do
-        IFS='|' read -r kind mount after <<<"$row"
-        dir=$work/mnt-$format-${kind// /-}
-        mkdir -p "$dir"
-        target=sheet.$format
-        [ "$kind" = "vanished folder" ] && target=gone/sheet.$format
-        # The old file, its checksum, the run, the checksum again, and what
-        # the folder holds, all inside the namespace.
-        report=$(in_namespace "
-            dir='$dir'; $mount || exit 99
-            mkdir -p \$dir/gone
-            head -c 6000 /dev/urandom > \$dir/$target
-            before=\$(sha256sum < \$dir/$target)
-            $after
-            '$sheet' 137.5 -o \$dir/$target 2> \$dir/../err-$format; status=\$?
-            after=\$({ sha256sum < \$dir/$target; } 2>/dev/null || echo none)
-            echo \"\$status|\$before|\$after|\$(ls -A \$dir | tr '\n' ' ')\"
-            cat \$dir/../err-$format >&2
-            umount -l \$dir")
-        IFS='|' read -r status before after listing <<<"$report"
-        err=$(cat "$work/err-$format" 2>/dev/null)
-        lines=$(printf '%s\n' "$err" | grep -c .)
-        echo "$format, $kind: exit $status; old file $before -> $after; folder: $listing; said: $err"
-        if [ "$status" = 99 ]; then
-            fail "$format, $kind: cannot mount a tmpfs here"
-            continue
-        fi
-        [ "$status" = 4 ] || fail "$format, $kind: exit $status, not 4"
-        [ "$lines" = 1 ] || fail "$format, $kind: $lines lines on standard error: $err"
-        case "$err" in *"sheet.$format: "*) ;; *) fail "$format, $kind: the message names no file: $err" ;; esac
-        if [ "$kind" = "vanished folder" ]; then
-            [ "$after" = none ] || fail "$format, $kind: a file appeared"
-        else
-            [ "$before" = "$after" ] || fail "$format, $kind: the old file changed"
-            [ "$listing" = "gone sheet.$format " ] || fail "$format, $kind: left in the folder: $listing"
-        fi
-    done
+    check_write_failures "$format" 24k "'$sheet' 137.5 -o \$dir/\$target 2> \$err" cat "varnel-sheet: DIR/TARGET"
 done
 
 # The same sheet twice, in every format: the same bytes. Then the date's
