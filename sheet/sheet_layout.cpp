@@ -712,9 +712,9 @@ private:
                       + neighbours(tile) + ": lay it over the shaded band so that the crosses meet.");
         const Rect window = tileWindowOnPage(m_data, m_template);
         m_p->page().tile = TileView {tile.label, tile.window, window};
-        const auto onPage = [&](Point loop) {
-            return Point {window.x + loop.x - tile.window.x, window.y + loop.y - tile.window.y};
-        };
+        // From the loop's coordinates to the page's.
+        const Point shift {window.x - tile.window.x, window.y - tile.window.y};
+        const auto onPage = [&](Point loop) { return loop + shift; };
         m_p->clip(window);
         // The bands it shares with its neighbours.
         for (const Tile &other : m_template.tiles) {

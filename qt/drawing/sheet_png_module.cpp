@@ -2,6 +2,7 @@
 // a PNG: Qt's libraries take more to load than a whole PDF sheet takes to
 // make, so a PDF or SVG sheet starts without them.
 #include "qt/drawing/sheet_png_module.h"
+
 #include "qt/drawing/page_painter.h"
 
 #include <QGuiApplication>
