@@ -18,6 +18,7 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # Wine runs the tests; the release files are made without it.
 find_program(VARNEL_WINE wine DOC "Wine, to run the Windows tests (Debian: wine, wine64)")
+find_program(VARNEL_WINESERVER wineserver DOC "Wine's server, which the Windows tests start and stop (Debian: wine)")
 if(VARNEL_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR "${VARNEL_WINE}")
 endif()

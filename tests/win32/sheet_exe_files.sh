@@ -43,7 +43,7 @@ for format in pdf svg; do
     check_write_failures "$format" 12k "ln -sfn \$dir '$drive'
             '$wine' '$sheet' 137.5 -o \"t:\\\\\$wintarget\" 2> \$err
             status=\$?
-            wineserver -k 2>/dev/null
+            wineserver -k 2>/dev/null; wineserver -w
             rm -f '$drive'
             (exit \$status)" own 'varnel-sheet: t:\WINTARGET'
 done
