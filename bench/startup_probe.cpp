@@ -1,7 +1,10 @@
 // Measures program start-up from X events, not by polling: the time from
 // exec to the first top-level window mapped, to its first paint (the first
 // XDamage report on it), and the peak resident memory (VmHWM) once painted.
-// Programs are started alternately, so both see the same machine state.
+// Programs are started alternately, so both see the same machine state,
+// and at the same addresses every run: the kernel maps a library's pages
+// in blocks around the one first touched, so where a library lands moves
+// the resident figure by a few pages from run to run.
 //
 //   startup_probe RUNS PROGRAM_A PROGRAM_B     (DISPLAY names a private server)
 #include <X11/Xlib.h>
@@ -17,6 +20,7 @@
 #include <set>
 #include <spawn.h>
 #include <string>
+#include <sys/personality.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -125,6 +129,10 @@ int main(int argc, char **argv)
     // Windows come and go between our requests; a window gone before we
     // watched it is no error of ours.
     XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
+
+    const int persona = personality(0xffffffff);
+    if (persona == -1 || personality(static_cast<unsigned long>(persona) | ADDR_NO_RANDOMIZE) == -1)
+        std::fprintf(stderr, "startup_probe: programs start at random addresses here; memory varies by a few pages\n");
 
     const char *programs[2] = {argv[2], argv[3]};
     std::vector<Sample> samples[2];
