@@ -18,12 +18,11 @@ echo "== start-up: varnel (A) against a minimal Qt Widgets window (B), private X
 # A runtime folder of its own, as a desktop session gives, so Qt says nothing.
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
-DISPLAY=$display build/bench/bench/startup_probe "$runs" build/bench/app/varnel build/bench/bench/varnel-baseline
+server=
+trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+. tools/private_xvfb.sh
+start_private_xvfb "$XDG_RUNTIME_DIR"
+build/bench/bench/startup_probe "$runs" build/bench/app/varnel build/bench/bench/varnel-baseline
 
 echo "== compute"
 QT_QPA_PLATFORM=offscreen build/bench/bench/bench_compute

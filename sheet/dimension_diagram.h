@@ -1,6 +1,6 @@
 // The dimension diagram: the antenna in an oblique view with its four
 // dimension marks, as the notes window shows it in a committed bitmap that
-// tools/make_assets paints from this description.
+// artwork/make_assets paints from this description.
 #pragma once
 
 #include "sheet/page.h"

@@ -1,7 +1,7 @@
 #include "qt/design/application.h"
 
+#include "artwork/bitmap_files.h"
 #include "designs/window_design.h"
-#include "qt/design/bitmap_files.h"
 #include "qt/design/to_qstring.h"
 #include "qt/design/window_builder.h"
 #include "varnel/build_info.h"

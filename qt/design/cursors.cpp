@@ -1,6 +1,6 @@
 #include "qt/design/cursors.h"
 
-#include "qt/design/bitmap_files.h"
+#include "artwork/bitmap_files.h"
 
 #include <QPixmap>
 

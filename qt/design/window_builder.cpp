@@ -2,7 +2,7 @@
 
 #include "designs/colour_rule.h"
 
-#include "qt/design/bitmap_files.h"
+#include "artwork/bitmap_files.h"
 #include "qt/design/cursors.h"
 #include "qt/design/picture_box.h"
 #include "qt/design/to_qstring.h"

@@ -1,4 +1,4 @@
-#include "qt/design/bitmap_files.h"
+#include "artwork/bitmap_files.h"
 
 #include <QFile>
 

@@ -1,5 +1,5 @@
-#include "qt/design/bitmap_files.h"
-#include "tools/asset_painters.h"
+#include "artwork/asset_painters.h"
+#include "artwork/bitmap_files.h"
 #include "varnel/build_info.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 // The link's pointing hand, as a cursor file.
-#include "qt/design/bitmap_files.h"
-#include "tools/asset_painters.h"
+#include "artwork/asset_painters.h"
+#include "artwork/bitmap_files.h"
 
 namespace varnel::assets {
 

@@ -1,9 +1,9 @@
 // The dimension diagram's bitmap for the notes window, painted from its
 // description as the build sheet's pictures are.
+#include "artwork/asset_painters.h"
+#include "artwork/painting.h"
 #include "qt/drawing/page_painter.h"
 #include "sheet/dimension_diagram.h"
-#include "tools/asset_painters.h"
-#include "tools/painting.h"
 
 #include <QPainter>
 

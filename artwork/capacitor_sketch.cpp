@@ -1,8 +1,8 @@
 // The capacitor sketch: the two tuning capacitors at the feed point, drawn
 // by hand.
+#include "artwork/asset_painters.h"
+#include "artwork/painting.h"
 #include "sheet/dimension_diagram.h"
-#include "tools/asset_painters.h"
-#include "tools/painting.h"
 
 #include <QPainter>
 #include <QPainterPath>

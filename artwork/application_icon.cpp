@@ -1,7 +1,7 @@
 // The application icon: a small tilted window, as an .ico file of pixel
 // drawings and as smooth renderings for icon themes.
-#include "qt/design/bitmap_files.h"
-#include "tools/asset_painters.h"
+#include "artwork/asset_painters.h"
+#include "artwork/bitmap_files.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 // Writes the program's images into a folder (by default assets/ of the source
 // tree). Run it after changing a painter and commit what it writes.
-#include "tools/asset_painters.h"
+#include "artwork/asset_painters.h"
 
 #include <QDir>
 #include <QFile>

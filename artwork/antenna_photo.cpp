@@ -1,6 +1,6 @@
 // The antenna photograph: the antenna against a cloudy sky.
-#include "tools/asset_painters.h"
-#include "tools/painting.h"
+#include "artwork/asset_painters.h"
+#include "artwork/painting.h"
 
 #include <QLinearGradient>
 #include <QPainter>
