@@ -5,7 +5,7 @@
 #include "calc/design_range.h"
 #include "numbers/blanks.h"
 #include "numbers/number_text.h"
-#include "numbers/utf8.h"
+#include "numbers/unicode_text.h"
 #include "varnel/build_info.h"
 
 #include <cerrno>
@@ -96,80 +96,6 @@ std::string usage()
             "vertical_height_tape_in.\n\n";
     return text + std::string(kUsageTail) + exitStatusHelp(kToolExitStatuses) + std::string(kPipeNote);
 }
-
-// Standard input a line at a time, as UTF-8: in UTF-8 as it comes, or in
-// UTF-16 where it begins with UTF-16's byte-order mark (as Notepad's
-// "Unicode" and PowerShell 5's ">" write files), little- or big-endian.
-// What UTF-16 cannot say (a lone surrogate) becomes U+FFFD; an odd last
-// byte stays a byte, for the echo to show.
-class InputLines
-{
-public:
-    explicit InputLines(std::istream &in)
-        : m_in(in)
-    {
-        const int first = m_in.get();
-        if (first == std::char_traits<char>::eof())
-            return;
-        const int second = m_in.peek();
-        if (first == 0xFF && second == 0xFE)
-            m_encoding = Encoding::Utf16LittleEndian;
-        else if (first == 0xFE && second == 0xFF)
-            m_encoding = Encoding::Utf16BigEndian;
-        if (m_encoding == Encoding::Utf8)
-            m_in.unget();
-        else
-            m_in.get();
-    }
-
-    bool next(std::string &line)
-    {
-        if (m_encoding == Encoding::Utf8)
-            return static_cast<bool>(std::getline(m_in, line));
-        line.clear();
-        bool any = false;
-        char32_t pendingHigh = 0;
-        for (;;) {
-            const int a = m_in.get();
-            if (a == std::char_traits<char>::eof())
-                break;
-            any = true;
-            const int b = m_in.get();
-            if (b == std::char_traits<char>::eof()) {
-                line += static_cast<char>(a);
-                break;
-            }
-            const char32_t unit
-                = m_encoding == Encoding::Utf16LittleEndian ? char32_t(a | (b << 8)) : char32_t((a << 8) | b);
-            if (pendingHigh && unit >= 0xDC00 && unit <= 0xDFFF) {
-                appendUtf8(line, 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00));
-                pendingHigh = 0;
-                continue;
-            }
-            if (pendingHigh) {
-                appendUtf8(line, 0xFFFD);
-                pendingHigh = 0;
-            }
-            if (unit >= 0xD800 && unit <= 0xDBFF)
-                pendingHigh = unit;
-            else if (unit >= 0xDC00 && unit <= 0xDFFF)
-                appendUtf8(line, 0xFFFD);
-            else if (unit == '\n')
-                return true;
-            else
-                appendUtf8(line, unit);
-        }
-        if (pendingHigh)
-            appendUtf8(line, 0xFFFD);
-        return any;
-    }
-
-private:
-    enum class Encoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
-
-    std::istream &m_in;
-    Encoding m_encoding = Encoding::Utf8;
-};
 
 } // namespace
 

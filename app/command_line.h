@@ -48,25 +48,6 @@ std::vector<std::string> withSystemHelpNames(std::vector<std::string> args);
 // such option\nTry 'varnel-calc --help'.\n".
 std::string usageErrorText(std::string_view program, std::string_view message);
 
-// An argument or input line as one line of valid UTF-8, to echo it:
-// backslash and control characters written as \\, \t, \n, \r and \xHH,
-// and so is every byte that is not part of a UTF-8 character ("\xFC").
-std::string escapedInput(std::string_view input);
-
-// A file name, or a line that holds one, to echo it: as escapedInput, but
-// on Windows, where a backslash separates folders, backslashes stay as they
-// are.
-std::string escapedPath(std::string_view path);
-
-// The text with every byte that is not part of a UTF-8 character written
-// as \xHH, and nothing else changed: for JSON, which escapes the rest its
-// own way.
-std::string validUtf8(std::string_view input);
-
-// At most 40 characters and an ellipsis, as the window's message quotes an
-// input: a pasted page must not make a one-line message a screenful.
-std::string shortenedForMessage(const std::string &text);
-
 // Writes a --help or --version answer to standard output. Its exit status:
 // done, or, when the text cannot be written (a full disk, a closed output),
 // a write error, said in one line on standard error ("varnel: cannot write

@@ -5,6 +5,7 @@
 #include "calc/design_range.h"
 #include "calc/inch_fraction.h"
 #include "numbers/number_text.h"
+#include "numbers/unicode_text.h"
 
 #include <nlohmann/json.hpp>
 

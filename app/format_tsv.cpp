@@ -2,6 +2,7 @@
 // so a spreadsheet in that locale reads them as numbers.
 #include "app/output_format.h"
 #include "calc/inch_fraction.h"
+#include "numbers/unicode_text.h"
 
 #include <ostream>
 

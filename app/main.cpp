@@ -1,6 +1,7 @@
 // varnel: starts with the main window and runs until its last window closes.
 #include "app/command_line.h"
 #include "app/exit_status.h"
+#include "numbers/unicode_text.h"
 #include "platform/display_probe.h"
 #include "platform/program_start.h"
 #include "qt/companion/companion_windows.h"

@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "numbers/text_to_number.h"
+#include "numbers/unicode_text.h"
 #include "sheet/sheet_content.h"
 #include "sheet/template_plan.h"
 #include "varnel/build_info.h"

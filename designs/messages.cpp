@@ -1,35 +1,11 @@
 #include "designs/messages.h"
 
 #include "designs/web_link_window_design.h"
-#include "numbers/utf8.h"
-
-#include <cstdint>
+#include "numbers/unicode_text.h"
 
 namespace varnel {
 
 namespace {
-
-// The next character of UTF-8 text; a byte that starts none is U+FFFD.
-char32_t nextCharacter(std::string_view &text)
-{
-    const auto lead = static_cast<unsigned char>(text.front());
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || text.size() < static_cast<std::size_t>(length)) {
-        text.remove_prefix(1);
-        return 0xFFFD;
-    }
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
-        if ((next & 0xC0) != 0x80) {
-            text.remove_prefix(1);
-            return 0xFFFD;
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    text.remove_prefix(static_cast<std::size_t>(length));
-    return c;
-}
 
 std::string replaced(std::string_view pattern, std::string_view first, std::string_view second = {})
 {
@@ -45,12 +21,10 @@ std::string replaced(std::string_view pattern, std::string_view first, std::stri
 
 std::string quotedInput(std::string_view input)
 {
-    constexpr int kMaxShown = 40;
-    std::string shown = "\u201C";
-    int count = 0;
-    while (!input.empty() && count < kMaxShown) {
-        const char32_t c = nextCharacter(input);
-        ++count;
+    // One character past the limit is enough to know that the quote is cut.
+    std::string shown;
+    for (std::size_t count = 0; !input.empty() && count <= kMaxQuotedCharacters; ++count) {
+        const char32_t c = decodeUtf8(input).value_or(0xFFFD);
         if (c < 0x20)
             appendUtf8(shown, 0x2400 + c); // the control pictures: ␉ ␊ ␍
         else if (c == 0x7F)
@@ -60,9 +34,7 @@ std::string quotedInput(std::string_view input)
         else
             appendUtf8(shown, c);
     }
-    if (!input.empty())
-        shown += "\u2026";
-    return shown + "\u201D";
+    return "\u201C" + shortenedForMessage(shown) + "\u201D";
 }
 
 std::string computeErrorDetail(ErrorKind kind, std::string_view input, std::string_view decimalSeparator)

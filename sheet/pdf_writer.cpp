@@ -1,6 +1,6 @@
 #include "sheet/pdf_writer.h"
 
-#include "numbers/utf8.h"
+#include "numbers/unicode_text.h"
 #include "sheet/standard_fonts.h"
 #include "sheet/vector_numbers.h"
 

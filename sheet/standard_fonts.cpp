@@ -1,6 +1,6 @@
 #include "sheet/standard_fonts.h"
 
-#include "numbers/utf8.h"
+#include "numbers/unicode_text.h"
 
 #include <array>
 #include <cstdio>

@@ -32,6 +32,18 @@ std::string utf16(std::string_view ascii, bool bigEndian)
     return bytes;
 }
 
+// An input for each control character, between two digits: JSON must
+// escape every one of them, CSV and TSV echo them escaped.
+std::vector<std::string> everyControlCharacter()
+{
+    std::vector<std::string> inputs;
+    for (int c = 0; c < 0x20; ++c)
+        inputs.push_back("1" + std::string(1, static_cast<char>(c)) + "2");
+    inputs.push_back("1\x7F"
+                     "2");
+    return inputs;
+}
+
 } // namespace
 
 TEST_CASE("command lines")
@@ -101,6 +113,13 @@ TEST_CASE("command lines")
          1,
          "137.5" + kDesign + "\xEF\xBF\xBD\tERROR\tType mismatch\n",
          "varnel-calc: '\xEF\xBF\xBD': Type mismatch\n"},
+        {"utf-16 little-endian input, a surrogate pair read as the one character it makes",
+         {"--tsv"},
+         std::string("\xFF\xFE\x3D\xD8\x00\xDE\n\0", 8),
+         ".",
+         1,
+         "\xF0\x9F\x98\x80\tERROR\tType mismatch\n",
+         "varnel-calc: '\xF0\x9F\x98\x80': Type mismatch\n"},
         {"a byte that is not utf-8 is echoed as \\xHH in tsv and on standard error",
          {"--tsv"},
          "1\xFC"
@@ -407,6 +426,7 @@ TEST_CASE("csv and json agree with tsv")
     } rows[] = {
         {".", {"137.5", "435", "0.0501", "1e38", "-137.5", "abc", "0", "7.1"}},
         {",", {"137,5", "14,2", "0,1", "x,y"}},
+        {".", everyControlCharacter()},
     };
     for (const auto &row : rows) {
         INFO(std::string(row.separator));
