@@ -3,6 +3,7 @@
 #include "app/exit_status.h"
 #include "numbers/unicode_text.h"
 #include "platform/display_probe.h"
+#include "platform/locale_numbers.h"
 #include "platform/program_start.h"
 #include "qt/companion/companion_windows.h"
 #include "qt/design/application.h"
@@ -45,10 +46,6 @@ std::string usage()
     return text + varnel::optionsHelp(kOptions, 16) + "\n" + varnel::exitStatusHelp();
 }
 
-// --help and --version answer without a display, before the window system
-// is started. The window program takes no other arguments of its own; Qt's
-// come before them and are Qt's. Returns whether the user named Qt's
-// platform.
 // Takes Qt's own options off the front of the arguments; what is left is
 // varnel's. Sets `platformGiven` when the user names the platform.
 std::vector<std::string> withoutQtOptions(int argc, char **argv, bool &platformGiven, std::string &error)
@@ -76,6 +73,10 @@ std::vector<std::string> withoutQtOptions(int argc, char **argv, bool &platformG
     return {args.begin() + static_cast<std::ptrdiff_t>(at), args.end()};
 }
 
+// --help and --version answer without a display, before the window system
+// is started. The window program takes no other arguments of its own; Qt's
+// come before them and are Qt's. Returns whether the user named Qt's
+// platform.
 bool handleCommandLine(int argc, char **argv)
 {
     bool platformGiven = false;
@@ -148,9 +149,7 @@ int main(int argc, char **argv)
     varnel::MessageBoxReporter reporter;
     varnel::SystemProgramStarter starter;
     varnel::CompanionWindows companions(reporter, starter);
-    varnel::Form1 form1(reporter);
-    QObject::connect(&form1, &varnel::Form1::notesRequested, &companions, &varnel::CompanionWindows::showNotes);
-    QObject::connect(&form1, &varnel::Form1::websiteRequested, &companions, &varnel::CompanionWindows::showWebLink);
+    varnel::Form1 form1(reporter, companions, varnel::localeDecimalSeparator);
     form1.show();
     return QApplication::exec();
 }

@@ -27,7 +27,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
         varnel::win32::Form1 form1(reporter, companions, varnel::localeDecimalSeparator, dpi);
         varnel::win32::countWindow(form1);
         form1.show(show);
-        form1.focusFirst();
 
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {

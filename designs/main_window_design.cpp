@@ -77,19 +77,17 @@ const WindowDesign kForm1Design {
     .controls = kControls,
 };
 
-std::string form1AccessibleName(std::string_view control)
+std::vector<ScreenReaderName> form1ScreenReaderNames()
 {
-    if (control == "Text3")
-        return "Input frequency in MHz";
+    std::vector<ScreenReaderName> names {{"Text3", "Input frequency in MHz"}};
     for (const ResultFieldInfo &field : kResultFields) {
-        if (field.name != control)
-            continue;
         for (const QuantityInfo &quantity : kQuantities) {
             if (quantity.quantity == field.quantity)
-                return std::string(quantity.caption()) + ", " + std::string(unitName(field.unit));
+                names.push_back(
+                    {field.name, std::string(quantity.caption()) + ", " + std::string(unitName(field.unit))});
         }
     }
-    return {};
+    return names;
 }
 
 } // namespace varnel

@@ -5,15 +5,21 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnel {
 
 extern const WindowDesign kForm1Design;
 
-// What a screen reader calls a field of the main window, which meets the
-// fields one by one, away from their captions: its row and its column
-// ("The vertical element height is, MM"), or "Input frequency in MHz".
-// Empty for the other controls, which their own text names.
-std::string form1AccessibleName(std::string_view control);
+// The names a screen reader gives the main window's fields, which it meets
+// one by one, away from their captions: each field's row and column ("The
+// vertical element height is, MM"), and "Input frequency in MHz". The
+// other controls are named by their own text.
+struct ScreenReaderName
+{
+    std::string_view control;
+    std::string name;
+};
+std::vector<ScreenReaderName> form1ScreenReaderNames();
 
 } // namespace varnel

@@ -79,4 +79,16 @@ std::string linkStartFailureDetail(std::string_view program, std::string_view sy
     return linkFailureDetail(program, "could not be started (" + std::string(systemReason) + ")");
 }
 
+std::string linkStartFailureMessage(const StartResult &result)
+{
+    return result.noOpener ? linkNoOpenerDetail(result.program, "could not be started")
+                           : linkStartFailureDetail(result.program, result.detail);
+}
+
+std::string linkEndFailureMessage(const FailedProgram &failed)
+{
+    return failed.noOpener ? linkNoOpenerDetail(failed.program, failed.reason)
+                           : linkFailureDetail(failed.program, failed.reason);
+}
+
 } // namespace varnel

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "numbers/error_kind.h"
+#include "platform/program_start.h"
 
 #include <string>
 #include <string_view>
@@ -32,5 +33,10 @@ std::string linkStartFailureDetail(std::string_view program, std::string_view sy
 // The same when nothing on the system is set to open web addresses; what
 // the system said follows in brackets.
 std::string linkNoOpenerDetail(std::string_view program, std::string_view reason);
+
+// Which of them a link window shows: when its opener could not be started,
+// and when a started one ended in failure.
+std::string linkStartFailureMessage(const StartResult &result);
+std::string linkEndFailureMessage(const FailedProgram &failed);
 
 } // namespace varnel

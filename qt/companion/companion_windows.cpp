@@ -5,6 +5,7 @@
 #include "qt/companion/notes_window.h"
 #include "qt/companion/web_link_window.h"
 #include "qt/design/error_reporter.h"
+#include "qt/design/to_qstring.h"
 
 namespace varnel {
 
@@ -73,9 +74,7 @@ void CompanionWindows::watchStartedPrograms()
 void CompanionWindows::collectEndedPrograms()
 {
     for (const FailedProgram &failed : m_starter.collectFailures())
-        m_reporter.notify(m_webLink, ErrorKind::ProgramFailed,
-                          QString::fromStdString(failed.noOpener ? linkNoOpenerDetail(failed.program, failed.reason)
-                                                                 : linkFailureDetail(failed.program, failed.reason)));
+        m_reporter.notify(m_webLink, ErrorKind::ProgramFailed, toQString(linkEndFailureMessage(failed)));
     if (!m_starter.anyRunning())
         m_watch.stop();
 }

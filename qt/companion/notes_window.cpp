@@ -1,14 +1,12 @@
 #include "qt/companion/notes_window.h"
 
 #include "designs/notes_window_design.h"
-#include "qt/design/window_builder.h"
 
 namespace varnel {
 
 Form2::Form2(QWidget *parent)
-    : QWidget(parent)
+    : DesignWindow(kForm2Design, parent)
 {
-    buildWindow(kForm2Design, this);
 }
 
 } // namespace varnel

@@ -2,11 +2,11 @@
 // labels and the capacitor sketch. Static content only; it has no handlers.
 #pragma once
 
-#include <QWidget>
+#include "qt/design/window_builder.h"
 
 namespace varnel {
 
-class Form2 : public QWidget
+class Form2 final : public DesignWindow
 {
     Q_OBJECT
 

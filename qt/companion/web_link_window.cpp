@@ -4,7 +4,7 @@
 #include "designs/web_link_window_design.h"
 #include "platform/program_start.h"
 #include "qt/design/error_reporter.h"
-#include "qt/design/window_builder.h"
+#include "qt/design/to_qstring.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -12,12 +12,11 @@
 namespace varnel {
 
 Web::Web(ErrorReporter &reporter, ProgramStarter &starter, QWidget *parent)
-    : QWidget(parent)
+    : DesignWindow(kWebDesign, parent)
     , m_reporter(reporter)
     , m_starter(starter)
 {
-    const BuiltControls built = buildWindow(kWebDesign, this);
-    m_link = built.get<QLabel>("lblWebPage");
+    m_link = control<QLabel>("lblWebPage");
     m_link->installEventFilter(this);
 }
 
@@ -36,7 +35,7 @@ bool Web::eventFilter(QObject *watched, QEvent *event)
                 onLinkClicked();
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return DesignWindow::eventFilter(watched, event);
 }
 
 void Web::onLinkClicked()
@@ -46,10 +45,7 @@ void Web::onLinkClicked()
     // program goes on.
     const StartResult result = m_starter.start(commandLine, WindowStyle::Hidden);
     if (result.error != ErrorKind::None) {
-        m_reporter.report(this, result.error,
-                          QString::fromStdString(result.noOpener
-                                                     ? linkNoOpenerDetail(result.program, "could not be started")
-                                                     : linkStartFailureDetail(result.program, result.detail)));
+        m_reporter.report(this, result.error, toQString(linkStartFailureMessage(result)));
         return;
     }
     emit openerStarted();

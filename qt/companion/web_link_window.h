@@ -2,7 +2,7 @@
 // the program-start service; the window stays open.
 #pragma once
 
-#include <QWidget>
+#include "qt/design/window_builder.h"
 
 #include <string>
 
@@ -13,7 +13,7 @@ namespace varnel {
 class ErrorReporter;
 class ProgramStarter;
 
-class Web : public QWidget
+class Web final : public DesignWindow
 {
     Q_OBJECT
 

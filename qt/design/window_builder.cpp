@@ -175,7 +175,7 @@ QWidget *makeControl(const ControlDesign &control, QWidget *parent)
     return nullptr;
 }
 
-Qt::FocusPolicy focusPolicy(const ControlDesign &control)
+Qt::FocusPolicy designFocusPolicy(const ControlDesign &control)
 {
     if (control.tabStop)
         return Qt::StrongFocus;
@@ -258,8 +258,11 @@ QRect pixelRect(int left, int top, int width, int height)
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
-BuiltControls buildWindow(const WindowDesign &design, QWidget *window)
+DesignWindow::DesignWindow(const WindowDesign &design, QWidget *parent)
+    : QWidget(parent)
+    , m_design(design)
 {
+    QWidget *window = this;
     window->setObjectName(toQString(design.name));
     window->setWindowTitle(toQString(design.title));
     window->setFont(designFont(fonts::standard));
@@ -280,7 +283,7 @@ BuiltControls buildWindow(const WindowDesign &design, QWidget *window)
     else
         window->setGeometry(client); // a top-level's geometry is its client area
 
-    BuiltControls controls;
+    BuiltControls &controls = m_controls;
     // Created in tab order: Qt stacks later siblings on top and chains focus
     // in creation order, so the tab index gives both.
     for (const ControlDesign &control : design.controls) {
@@ -293,7 +296,7 @@ BuiltControls buildWindow(const WindowDesign &design, QWidget *window)
         widget->setObjectName(toQString(control.name));
         if (!control.description.empty())
             widget->setAccessibleDescription(toQString(control.description));
-        widget->setFocusPolicy(focusPolicy(control));
+        widget->setFocusPolicy(designFocusPolicy(control));
         widget->setGeometry(pixelRect(control.left, control.top, control.width, control.height));
         if (auto *box = qobject_cast<PictureBox *>(widget); box && control.autoSize)
             box->sizeToPixmap();
@@ -301,7 +304,20 @@ BuiltControls buildWindow(const WindowDesign &design, QWidget *window)
             widget->setCursor(handCursor());
         controls.insert(control.name, widget);
     }
-    return controls;
+}
+
+void DesignWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_shownBefore)
+        return;
+    m_shownBefore = true;
+    for (const ControlDesign &row : m_design.controls) {
+        if (row.tabStop) {
+            control(row.name)->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 } // namespace varnel

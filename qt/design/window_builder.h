@@ -11,8 +11,7 @@
 #include <QPalette>
 #include <QString>
 #include <QStringList>
-
-class QWidget;
+#include <QWidget>
 
 namespace varnel {
 
@@ -46,8 +45,33 @@ QFont designFont(const FontDesign &font);
 // A design rectangle in twips, in pixels at 96 dots per inch.
 QRect pixelRect(int left, int top, int width, int height);
 
-// Gives `window` the design's title, frame, client size, placement and
-// background, and creates every control in tab order as its child.
-BuiltControls buildWindow(const WindowDesign &design, QWidget *window);
+// A window built from its design, the base of every window of this front
+// end, as win32's DesignWindow is of that one: the design's title, frame,
+// client size, placement and background, and every control made in tab
+// order as its child.
+class DesignWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DesignWindow(const WindowDesign &design, QWidget *parent = nullptr);
+
+    const WindowDesign &design() const { return m_design; }
+    // The control of the design row named `name`; a misspelt name, or a
+    // control of another kind, ends the program at once with a message
+    // naming it.
+    QWidget *control(std::string_view name) const { return m_controls.widget(name); }
+    template<typename T> T *control(std::string_view name) const { return m_controls.get<T>(name); }
+
+protected:
+    // The first time the window shows, the focus goes to the first control
+    // that Tab visits.
+    void showEvent(QShowEvent *event) override;
+
+private:
+    const WindowDesign &m_design;
+    BuiltControls m_controls;
+    bool m_shownBefore = false;
+};
 
 } // namespace varnel

@@ -1,6 +1,6 @@
 // The main window: frequency in, twelve result fields out.
 //
-// Its widgets come from kForm1Design through the shared builder; Form1Controls
+// Its widgets come from kForm1Design through the builder; Form1Controls
 // names the ones the handlers use, found once. The calculator state lives
 // here, for the whole run, and only the COMPUTE handler touches it.
 #pragma once
@@ -9,15 +9,16 @@
 #include "calc/compute_command.h"
 #include "qt/design/window_builder.h"
 
-#include <QWidget>
-
 #include <array>
+#include <functional>
+#include <string>
 
 class QLineEdit;
 class QPushButton;
 
 namespace varnel {
 
+class CompanionWindows;
 class ErrorReporter;
 class PictureBox;
 
@@ -32,34 +33,25 @@ struct Form1Controls
     QLineEdit *result(ResultField field) const { return results[static_cast<std::size_t>(field)]; }
 };
 
-class Form1 : public QWidget
+class Form1 final : public DesignWindow
 {
     Q_OBJECT
 
 public:
-    explicit Form1(ErrorReporter &reporter, QWidget *parent = nullptr);
+    // `decimalSeparator` is asked at each COMPUTE.
+    Form1(ErrorReporter &reporter, CompanionWindows &companions, std::function<std::string()> decimalSeparator,
+          QWidget *parent = nullptr);
 
     const Form1Controls &controls() const { return m_controls; }
 
-signals:
-    void notesRequested();
-    void websiteRequested();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void onComputeClicked();
-    void nameForScreenReaders(const BuiltControls &built);
 
     ErrorReporter &m_reporter;
+    CompanionWindows &m_companions;
+    std::function<std::string()> m_decimalSeparator;
     Form1Controls m_controls;
-    Module1 m_calculator;
-    bool m_shownBefore = false;
+    Module1 m_state;
 };
-
-// The body of the message for a failed compute of `input`, with an example
-// in the user's notation.
-QString computeErrorDetail(ErrorKind kind, const QString &input, const QString &decimalSeparator);
 
 } // namespace varnel

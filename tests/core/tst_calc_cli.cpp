@@ -38,9 +38,8 @@ std::vector<std::string> everyControlCharacter()
 {
     std::vector<std::string> inputs;
     for (int c = 0; c < 0x20; ++c)
-        inputs.push_back("1" + std::string(1, static_cast<char>(c)) + "2");
-    inputs.push_back("1\x7F"
-                     "2");
+        inputs.push_back({'1', static_cast<char>(c), '2'});
+    inputs.push_back({'1', '\x7F', '2'});
     return inputs;
 }
 

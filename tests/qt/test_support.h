@@ -1,6 +1,7 @@
 // Shared pieces of the window tests.
 #pragma once
 
+#include "platform/program_start.h"
 #include "qt/design/error_reporter.h"
 #include "qt/design/to_qstring.h"
 #include "qt/design/window_builder.h"
@@ -20,6 +21,12 @@
 #include <clocale>
 
 namespace varnel::testing {
+
+// A program start that always succeeds and starts nothing.
+struct NullStarter final : ProgramStarter
+{
+    StartResult start(std::string_view, WindowStyle) override { return {ErrorKind::None, 1, "xdg-open", {}}; }
+};
 
 // Records what would have been a blocking message box.
 class RecordingReporter final : public ErrorReporter

@@ -4,6 +4,7 @@
 #include "designs/messages.h"
 #include "designs/notes_window_design.h"
 #include "designs/web_link_window_design.h"
+#include "platform/locale_numbers.h"
 #include "platform/program_start.h"
 #include "qt/companion/companion_windows.h"
 #include "qt/companion/notes_window.h"
@@ -109,9 +110,7 @@ void TestCompanions::init()
     m_reporter = std::make_unique<RecordingReporter>();
     m_starter = std::make_unique<RecordingStarter>();
     m_companions = std::make_unique<CompanionWindows>(*m_reporter, *m_starter);
-    m_form1 = std::make_unique<Form1>(*m_reporter);
-    connect(m_form1.get(), &Form1::notesRequested, m_companions.get(), &CompanionWindows::showNotes);
-    connect(m_form1.get(), &Form1::websiteRequested, m_companions.get(), &CompanionWindows::showWebLink);
+    m_form1 = std::make_unique<Form1>(*m_reporter, *m_companions, localeDecimalSeparator);
     m_form1->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form1.get()));
 }

@@ -2,6 +2,8 @@
 #include "tests/shared/texts_written.h"
 
 #include "designs/main_window_design.h"
+#include "platform/locale_numbers.h"
+#include "qt/companion/companion_windows.h"
 #include "qt/design/application.h"
 #include "qt/design/picture_box.h"
 #include "qt/main/main_window.h"
@@ -50,6 +52,8 @@ private:
     void typeFrequency(const QString &text);
 
     std::unique_ptr<RecordingReporter> m_reporter;
+    std::unique_ptr<NullStarter> m_starter;
+    std::unique_ptr<CompanionWindows> m_companions;
     std::unique_ptr<Form1> m_form;
 };
 
@@ -62,7 +66,9 @@ void TestForm1::init()
 {
     QVERIFY(useLocale("C.UTF-8"));
     m_reporter = std::make_unique<RecordingReporter>();
-    m_form = std::make_unique<Form1>(*m_reporter);
+    m_starter = std::make_unique<NullStarter>();
+    m_companions = std::make_unique<CompanionWindows>(*m_reporter, *m_starter);
+    m_form = std::make_unique<Form1>(*m_reporter, *m_companions, localeDecimalSeparator);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }

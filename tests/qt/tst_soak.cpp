@@ -4,6 +4,7 @@
 // live on, and memory must not grow with use.
 #include "test_support.h"
 
+#include "platform/locale_numbers.h"
 #include "platform/program_start.h"
 #include "qt/companion/companion_windows.h"
 #include "qt/companion/notes_window.h"
@@ -47,11 +48,6 @@ qint64 residentKiB()
 // A margin for allocator noise; a leak of one window or one text per press
 // over hundreds of presses is far beyond it.
 constexpr qint64 kMarginKiB = 4096;
-
-struct NullStarter final : ProgramStarter
-{
-    StartResult start(std::string_view, WindowStyle) override { return {ErrorKind::None, 1, "xdg-open", {}}; }
-};
 
 // Frequencies of every kind, the same on every run.
 QStringList soakInputs(int count)
@@ -129,7 +125,9 @@ void TestSoak::enter(QLineEdit *input, const QString &text, bool paste)
 void TestSoak::thousandsOfPresses()
 {
     RecordingReporter reporter;
-    Form1 form(reporter);
+    NullStarter starter;
+    CompanionWindows companions(reporter, starter);
+    Form1 form(reporter, companions, localeDecimalSeparator);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QLineEdit *input = form.controls().text3;
@@ -193,9 +191,7 @@ void TestSoak::companionsOpenAndCloseHundredsOfTimes()
     RecordingReporter reporter;
     NullStarter starter;
     CompanionWindows companions(reporter, starter);
-    Form1 form(reporter);
-    connect(&form, &Form1::notesRequested, &companions, &CompanionWindows::showNotes);
-    connect(&form, &Form1::websiteRequested, &companions, &CompanionWindows::showWebLink);
+    Form1 form(reporter, companions, localeDecimalSeparator);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 

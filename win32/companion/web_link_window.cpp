@@ -14,14 +14,7 @@ Web::Web(ErrorReporter &reporter, ProgramStarter &starter, UINT dpi)
     , m_hand(static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr), L"HAND", IMAGE_CURSOR, 0, 0, 0)))
 {
     describeForScreenReaders(m_link, WebPageAddress, {});
-}
-
-bool Web::onCommand(int, int code, HWND control)
-{
-    if (code != STN_CLICKED || control != m_link)
-        return false;
-    onLinkClicked();
-    return true;
+    onClick("lblWebPage", [this] { onLinkClicked(); });
 }
 
 // The task identifier is of no use here; a failure is told and the program
@@ -30,9 +23,7 @@ void Web::onLinkClicked()
 {
     const StartResult result = m_starter.start(webPageCommandLine(), WindowStyle::Hidden);
     if (result.error != ErrorKind::None)
-        m_reporter.report(hwnd(), result.error,
-                          result.noOpener ? linkNoOpenerDetail(result.program, "could not be started")
-                                          : linkStartFailureDetail(result.program, result.detail));
+        m_reporter.report(hwnd(), result.error, linkStartFailureMessage(result));
 }
 
 bool Web::onSetCursor(HWND over)

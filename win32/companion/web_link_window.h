@@ -16,7 +16,6 @@ public:
     HWND link() const { return m_link; }
 
 protected:
-    bool onCommand(int id, int code, HWND control) override;
     bool onSetCursor(HWND over) override;
 
 private:

@@ -350,9 +350,15 @@ void DesignWindow::show(int command)
     }
 }
 
-bool DesignWindow::onCommand(int, int, HWND)
+void DesignWindow::onClick(std::string_view control, std::function<void()> handler)
 {
-    return false;
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_design.controls[i].name == control) {
+            m_clickHandlers.emplace_back(controlId(i), std::move(handler));
+            return;
+        }
+    }
+    std::abort(); // a misspelt control name
 }
 
 bool DesignWindow::onSetCursor(HWND)
@@ -470,8 +476,15 @@ LRESULT DesignWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return brush;
         break;
     case WM_COMMAND:
-        if (onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)))
-            return 0;
+        // BN_CLICKED and STN_CLICKED are the same code.
+        if (HIWORD(wParam) == BN_CLICKED && lParam) {
+            for (const auto &[id, handler] : m_clickHandlers) {
+                if (id == LOWORD(wParam)) {
+                    handler();
+                    return 0;
+                }
+            }
+        }
         break;
     case WM_SETCURSOR:
         if (onSetCursor(reinterpret_cast<HWND>(wParam)))

@@ -66,6 +66,10 @@ public:
     // the object may be deleted from here.
     std::function<void()> onDestroyed;
 
+    // Runs `handler` when the control named `control` is clicked (a button
+    // pressed, a label with SS_NOTIFY clicked), found by its id.
+    void onClick(std::string_view control, std::function<void()> handler);
+
     // The design's keyboard rules, for the message loop: Tab and Shift+Tab
     // move through the controls in tab-index order, Enter on a focused
     // button presses it, Enter in a one-line text box does nothing. True
@@ -73,7 +77,6 @@ public:
     static bool translateDesignKeys(const MSG &message);
 
 protected:
-    virtual bool onCommand(int id, int code, HWND control);
     virtual bool onSetCursor(HWND over);
     // The index of a control in the design, or -1.
     int indexOf(HWND control) const;
@@ -94,6 +97,7 @@ private:
     std::vector<std::pair<FontDesign, HFONT>> m_fonts;
     std::vector<std::pair<COLORREF, HBRUSH>> m_brushes;
     std::vector<std::unique_ptr<PictureImage>> m_pictures;
+    std::vector<std::pair<int, std::function<void()>>> m_clickHandlers; // by control id
 };
 
 } // namespace varnel::win32

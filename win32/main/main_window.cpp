@@ -43,30 +43,12 @@ Form1::Form1(ErrorReporter &reporter, CompanionWindows &companions, std::functio
     m_controls.command3 = control("Command3");
     for (const ResultFieldInfo &field : kResultFields)
         m_controls.results[static_cast<std::size_t>(field.field)] = control(field.name);
-    for (const ControlDesign &row : kForm1Design.controls) {
-        if (const std::string name = form1AccessibleName(row.name); !name.empty())
-            describeForScreenReaders(control(row.name), name, {});
-    }
-}
+    for (const ScreenReaderName &named : form1ScreenReaderNames())
+        describeForScreenReaders(control(named.control), named.name, {});
 
-void Form1::focusFirst()
-{
-    SetFocus(m_controls.picture1);
-}
-
-bool Form1::onCommand(int, int code, HWND control)
-{
-    if (code != BN_CLICKED || !control)
-        return false;
-    if (control == m_controls.command1)
-        onComputeClicked();
-    else if (control == m_controls.command2)
-        m_companions.showNotes();
-    else if (control == m_controls.command3)
-        m_companions.showWebLink();
-    else
-        return false;
-    return true;
+    onClick("Command1", [this] { onComputeClicked(); });
+    onClick("Command2", [this] { m_companions.showNotes(); });
+    onClick("Command3", [this] { m_companions.showWebLink(); });
 }
 
 // Reads the input, runs the calculator and writes the fields in the
@@ -74,8 +56,8 @@ bool Form1::onCommand(int, int code, HWND control)
 void Form1::onComputeClicked()
 {
     const std::string input = windowText(m_controls.text3);
-    // Read at each press, as the Qt window does: the user may have changed
-    // the locale since the program started.
+    // Read at each press: the user may have changed the locale since the
+    // program started.
     const std::string separator = m_decimalSeparator();
     EditWriter writer(m_controls);
     const ErrorKind error = runCompute(m_state, input, separator, writer);

@@ -39,13 +39,6 @@ public:
 
     const Form1Controls &controls() const { return m_controls; }
 
-    // The first control that Tab visits gets the focus, as the design has
-    // it: the photograph, one Tab before the input.
-    void focusFirst();
-
-protected:
-    bool onCommand(int id, int code, HWND control) override;
-
 private:
     void onComputeClicked();
 
