@@ -1,15 +1,12 @@
 #include "qt/design/window_builder.h"
 
-#include "designs/colour_rule.h"
-
 #include "artwork/bitmap_files.h"
 #include "qt/design/cursors.h"
+#include "qt/design/keyboard.h"
 #include "qt/design/picture_box.h"
 #include "qt/design/to_qstring.h"
 
 #include <QApplication>
-#include <QFontDatabase>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,67 +33,6 @@ Qt::Alignment toQt(Align align)
     }
     return Qt::AlignLeft;
 }
-
-QColor toQColor(Rgb colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
-
-// The user's theme in the designs' terms.
-SystemColours systemColours(const QPalette &palette)
-{
-    const auto rgb = [&](QPalette::ColorRole role) {
-        const QColor colour = palette.color(QPalette::Active, role);
-        return Rgb {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-                    static_cast<std::uint8_t>(colour.blue())};
-    };
-    return {rgb(QPalette::Base),   rgb(QPalette::Text),       rgb(QPalette::WindowText),
-            rgb(QPalette::Button), rgb(QPalette::ButtonText), false};
-}
-
-// A text's colours by the designs' one rule: as designed on a light theme,
-// readable on any other. `textBox` tells a text box from a label.
-void applyColours(QWidget *widget, const ControlDesign &control, QPalette::ColorRole backgroundRole,
-                  QPalette::ColorRole foregroundRole, bool textBox)
-{
-    const SystemColours system = systemColours(QApplication::palette());
-    QPalette palette = widget->palette();
-    const bool background = control.background.kind != Colour::Kind::Unset;
-    const bool foreground = control.foreground.kind != Colour::Kind::Unset;
-    if (background && foreground) {
-        const ColourPair pair = resolvePair(control.background, control.foreground, system, textBox);
-        palette.setColor(QPalette::All, backgroundRole, toQColor(pair.background));
-        palette.setColor(QPalette::All, foregroundRole, toQColor(pair.foreground));
-    } else if (background) {
-        palette.setColor(QPalette::All, backgroundRole, toQColor(resolveColour(control.background, system)));
-    } else if (foreground) {
-        palette.setColor(QPalette::All, foregroundRole, toQColor(resolveColour(control.foreground, system)));
-    }
-    widget->setPalette(palette);
-}
-
-// Enter or Return on a focused button presses it, as on Windows. Qt ties
-// that to "auto default" buttons, which also draw the default-button frame
-// and let Enter in a text box press them; the designs want neither.
-class EnterPressesButton final : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            auto *button = qobject_cast<QPushButton *>(watched);
-            if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-                button->animateClick();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 // Each maker gives the widget its font before its text, so the text is laid
 // out once, in its own font, and the parent's font is never loaded for it.
@@ -159,7 +95,7 @@ QWidget *makeControl(const ControlDesign &control, QWidget *parent)
         auto *button = makeWidget<QPushButton>(control, parent);
         button->setText(toQString(control.text));
         button->setAutoDefault(false); // Enter in a text box must not press it
-        button->installEventFilter(new EnterPressesButton(button));
+        pressOnEnter(button);
         return button;
     }
     case ControlKind::Label: {
@@ -173,14 +109,6 @@ QWidget *makeControl(const ControlDesign &control, QWidget *parent)
     }
     }
     return nullptr;
-}
-
-Qt::FocusPolicy designFocusPolicy(const ControlDesign &control)
-{
-    if (control.tabStop)
-        return Qt::StrongFocus;
-    // A caption still takes the caret when clicked; a label never takes focus.
-    return control.kind == ControlKind::Label ? Qt::NoFocus : Qt::ClickFocus;
 }
 
 } // namespace
@@ -198,64 +126,6 @@ QWidget *BuiltControls::widget(std::string_view name) const
 void BuiltControls::insert(std::string_view name, QWidget *widget)
 {
     m_widgets.insert(toQString(name), widget);
-}
-
-QColor resolveColour(const Colour &colour, const QPalette &systemPalette)
-{
-    if (colour.kind == Colour::Kind::Unset)
-        return {};
-    return toQColor(varnel::resolveColour(colour, systemColours(systemPalette)));
-}
-
-QString shownDesignFamily()
-{
-    // Asked for by the name found, Qt matches the face at once; asked for a
-    // family it lacks, it also searches fontconfig's fallbacks for each of
-    // the five fonts, a thirtieth of the start-up. (families() is a look-up
-    // in the database Qt loads anyway; hasFamily() would also ask
-    // fontconfig to resolve aliases, a third of the start-up.)
-    static const QString family = [] {
-        const QStringList installed = QFontDatabase::families();
-        for (const QString &candidate : designFontFamilies()) {
-            if (installed.contains(candidate))
-                return candidate;
-        }
-        return toQString(kDesignFontFamily);
-    }();
-    return family;
-}
-
-QStringList designFontFamilies()
-{
-    // The designs' "MS Sans Serif", then the nearest in metrics, so that
-    // captions wrap and fit as designed: Liberation Sans and Arimo share
-    // Arial's widths.
-    return {toQString(kDesignFontFamily),           QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-            QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),           QStringLiteral("DejaVu Sans")};
-}
-
-QFont designFont(const FontDesign &font)
-{
-    QFont qfont(shownDesignFamily());
-    qfont.setPointSizeF(font.pointSize);
-    qfont.setWeight(font.bold ? QFont::Bold : QFont::Normal);
-    qfont.setItalic(font.italic);
-    qfont.setUnderline(font.underline);
-    // The designs' texts are in the font's own (ANSI) range; not asking
-    // fontconfig for fallback fonts for each of the six fonts saves a tenth
-    // of the start-up.
-    qfont.setStyleStrategy(QFont::NoFontMerging);
-    // The substitutes are Arial-wide, a twentieth wider than the bitmap font
-    // the designs were laid out in; narrowed, the notes keep their author's
-    // line breaks instead of wrapping a word or two onto lines of their own.
-    if (qfont.family() != toQString(kDesignFontFamily))
-        qfont.setStretch(95);
-    return qfont;
-}
-
-QRect pixelRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 DesignWindow::DesignWindow(const WindowDesign &design, QWidget *parent)

@@ -1,16 +1,15 @@
-// Turns a window design into widgets. Twips become pixels by the designs'
-// one rule (designs/window_design.h) at 96 dots per inch; Qt's high-DPI
-// scaling takes the pixels on to larger screens.
+// Turns a window design into widgets, each control at its place
+// (qt/design/layout), in its colours on the user's theme (qt/design/theme)
+// and keyboard rules (qt/design/keyboard). win32/design/ has the same files
+// for the Windows front end.
 #pragma once
 
 #include "designs/window_design.h"
+#include "qt/design/layout.h"
+#include "qt/design/theme.h"
 
-#include <QColor>
-#include <QFont>
 #include <QHash>
-#include <QPalette>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 
 namespace varnel {
@@ -35,15 +34,6 @@ public:
 private:
     QHash<QString, QWidget *> m_widgets;
 };
-
-QColor resolveColour(const Colour &colour, const QPalette &systemPalette);
-// The designs' font family, then its metric twins, in the order tried.
-QStringList designFontFamilies();
-// The first of them installed here: the face every design text is shown in.
-QString shownDesignFamily();
-QFont designFont(const FontDesign &font);
-// A design rectangle in twips, in pixels at 96 dots per inch.
-QRect pixelRect(int left, int top, int width, int height);
 
 // A window built from its design, the base of every window of this front
 // end, as win32's DesignWindow is of that one: the design's title, frame,

@@ -1,14 +1,17 @@
 // A window of the Windows front end, built from its design: the one builder
-// of this toolkit, as qt/design/window_builder is Qt's. Every control is a child window at its design rectangle
-// (twips to pixels at the window's DPI), in its font and colours, stacked so
-// that a higher tab index lies on top; Tab moves through the controls in
-// tab-index order. The window's state lives in its object, which the window
-// procedure reaches through GWLP_USERDATA.
+// of this toolkit, as qt/design/window_builder is Qt's. Every control is a
+// child window of its class (win32/design/window_class) at its design
+// rectangle (win32/design/layout), in its font and colours
+// (win32/design/theme), stacked so that a higher tab index lies on top; Tab
+// moves through the controls in tab-index order (win32/design/keyboard).
+// The window's state lives in its object, which the window procedure
+// reaches through GWLP_USERDATA.
 #pragma once
 
-#include "designs/colour_rule.h"
 #include "designs/window_design.h"
+#include "win32/design/layout.h"
 #include "win32/design/picture_box.h"
+#include "win32/design/theme.h"
 
 #include <windows.h>
 
@@ -19,25 +22,12 @@
 
 namespace varnel::win32 {
 
-// A control's rectangle in its parent's client area, as the design places
-// it (before a picture box sizes itself to its image).
-RECT designRect(const ControlDesign &control, UINT dpi);
-
 // The control's id, for WM_COMMAND: above IDOK and IDCANCEL, so that a
 // dialog key never reads as a control.
 constexpr int controlId(std::size_t index)
 {
     return 100 + static_cast<int>(index);
 }
-
-// The user's theme in the designs' terms: GetSysColor's colours, and
-// whether high contrast is on.
-SystemColours systemColours();
-// For tests: the theme the windows resolve their colours on instead of the
-// system's; null for the system's again.
-void useThemeForTesting(const SystemColours *theme);
-
-COLORREF colourRef(Rgb colour);
 
 class DesignWindow
 {
