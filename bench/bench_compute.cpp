@@ -1,6 +1,9 @@
 // What one COMPUTE press costs, against the twelve setText calls that it
 // cannot do without, in the same run; and the core alone per frequency.
 #include "calc/compute_command.h"
+#include "platform/locale_numbers.h"
+#include "platform/program_start.h"
+#include "qt/companion/companion_windows.h"
 #include "qt/design/application.h"
 #include "qt/design/error_reporter.h"
 #include "qt/main/main_window.h"
@@ -53,7 +56,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     varnel::setUpApplication(app);
     SilentReporter reporter;
-    varnel::Form1 form(reporter);
+    varnel::SystemProgramStarter starter; // never asked: nothing here opens the link
+    varnel::CompanionWindows companions(reporter, starter);
+    varnel::Form1 form(reporter, companions, varnel::localeDecimalSeparator);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
