@@ -15,12 +15,9 @@ file(MAKE_DIRECTORY "${WORK}")
 # A comma locale for this machine's side, made here so the machine's own locale
 # set-up does not matter; qemu's program reads the same files, Wine reads the
 # locale's name on its own.
-file(MAKE_DIRECTORY "${WORK}/locale")
-execute_process(COMMAND localedef -c -i de_DE -f UTF-8 "${WORK}/locale/de_DE.UTF-8"
-                RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
-if(NOT EXISTS "${WORK}/locale/de_DE.UTF-8/LC_NUMERIC")
-    message(FATAL_ERROR "localedef could not make de_DE.UTF-8 (exit ${result}; Debian package: locales)")
-endif()
+set(LOCALE de_DE)
+set(DIR "${WORK}/locale")
+include("${CMAKE_CURRENT_LIST_DIR}/make_locale.cmake")
 
 # Frequencies of every kind: each band, its edges, exponents, signs, values
 # that need the exponent form, and inputs that fail.

@@ -9,12 +9,9 @@ foreach(program HOST_SHEET CROSS_SHEET)
     endif()
 endforeach()
 file(REMOVE_RECURSE "${WORK}")
-file(MAKE_DIRECTORY "${WORK}/locale")
-execute_process(COMMAND localedef -c -i de_DE -f UTF-8 "${WORK}/locale/de_DE.UTF-8"
-                RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
-if(NOT EXISTS "${WORK}/locale/de_DE.UTF-8/LC_NUMERIC")
-    message(FATAL_ERROR "localedef could not make de_DE.UTF-8 (exit ${result}; Debian package: locales)")
-endif()
+set(LOCALE de_DE)
+set(DIR "${WORK}/locale")
+include("${CMAKE_CURRENT_LIST_DIR}/make_locale.cmake")
 
 # Locale, frequency, paper: each run of Wine takes a second or two.
 set(count 0)
