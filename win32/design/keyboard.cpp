@@ -1,8 +1,9 @@
-#include "win32/design/window_builder.h"
-
 // The designs' keyboard rules, for the message loop: Tab and Shift+Tab
 // move through the controls in tab-index order, Enter on a focused button
-// presses it, Enter in a one-line text box does nothing.
+// presses it, Enter in a one-line text box does nothing. The class is
+// window_builder's; this file holds its keyboard part, as
+// qt/design/keyboard does for Qt.
+#include "win32/design/window_builder.h"
 
 namespace varnel::win32 {
 
