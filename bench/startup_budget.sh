@@ -34,18 +34,23 @@ cat >"$work/fonts.conf" <<CONF
 CONF
 export FONTCONFIG_FILE="$work/fonts.conf"
 # Once each, unmeasured, so that neither program pays for making the font
-# cache; and every file they map read whole into the page cache, so that
-# the pages the kernel maps around each one touched are always there, on a
-# fresh machine as on a warm one.
+# cache. Every file they map is then put into the page cache afresh and
+# whole: the kernel maps the cached pages around each one touched, and how
+# a file came into the cache (just linked, or read by a loader) decides how
+# many; so the figure is the same on a fresh machine, a warm one and just
+# after a build.
 for program in "$baseline" "$varnel"; do
     timeout 20 "$program" >/dev/null 2>&1 &
     warm=$!
     sleep 2
-    awk '$6 ~ /^\// { print $6 }' "/proc/$warm/maps" 2>/dev/null | sort -u | while read -r file; do
-        cat "$file" >/dev/null 2>&1
-    done
+    awk '$6 ~ /^\// { print $6 }' "/proc/$warm/maps" 2>/dev/null | sort -u >>"$work/mapped"
     kill "$warm" 2>/dev/null
     wait "$warm" 2>/dev/null
+done
+sort -u "$work/mapped" | while read -r file; do
+    sync "$file" 2>/dev/null
+    dd if="$file" iflag=nocache count=0 status=none 2>/dev/null
+    cat "$file" >/dev/null 2>&1
 done
 
 # Instructions to the first painted frame: callgrind dumps its counts when
