@@ -22,8 +22,8 @@ Page describeDimensionDiagram()
     Page diagram;
     diagram.width = kDiagramWidth;
     diagram.height = kDiagramHeight;
-    diagram.textArea = {0, 0, diagram.width, diagram.height};
-    PageBuilder p(diagram);
+    PagePromises promises; // no text, no length: it carries no lettering
+    PageBuilder p(diagram, promises);
     p.rectangle({0, 0, diagram.width, diagram.height}, kDrawingBackground);
 
     // The square loop in oblique view: a flat parallelogram. Its corners,

@@ -1,7 +1,9 @@
 // A page as a list of things to draw, in millimetres from its top-left
-// corner (y down): what the sheet's layout makes, what its tests measure,
-// and what each writer (PDF, SVG) and each toolkit's painter turns into
-// its own terms. No toolkit here: the same description on every system.
+// corner (y down): what the sheet's layout makes and what each writer
+// (PDF, SVG) and each toolkit's painter turns into its own terms; and,
+// beside it, what the layout promises of the page, which its tests measure
+// and no writer sees. No toolkit here: the same description on every
+// system.
 #pragma once
 
 #include <cstdint>
@@ -103,13 +105,19 @@ struct TextRun
     std::string text; // UTF-8
 };
 
-// From here on, only what lies inside `rect` shows; with none, all does.
-struct Clip
+// What can be drawn: every painter draws each kind through std::visit, so
+// a new kind does not compile until each of them can draw it.
+using Drawn = std::variant<Polyline, Shape, TextRun>;
+
+// Items of which only what lies inside `rect` shows: a tile's part of the
+// loop. A scope, so that no painter can leave a clip set behind it.
+struct Clipped
 {
-    std::optional<Rect> rect;
+    Rect rect;
+    std::vector<Drawn> items;
 };
 
-using Item = std::variant<Polyline, Shape, TextRun, Clip>;
+using Item = std::variant<Polyline, Shape, TextRun, Clipped>;
 
 // A text as the layout placed it: the room it was given and what its lines
 // took, for the checks that every text stays in its box and the page.
@@ -153,8 +161,13 @@ struct Page
 {
     double width = 210;
     double height = 297;
-    Rect textArea; // where every text must stay
     std::vector<Item> items;
+};
+
+// What the layout promises of a page, for the checks that read it.
+struct PagePromises
+{
+    Rect textArea; // where every text must stay
     std::vector<TextBlock> texts;
     std::vector<DrawnLength> lengths;
     std::optional<TileView> tile;

@@ -6,26 +6,34 @@
 
 namespace varnel {
 
+void PageBuilder::add(Drawn item)
+{
+    if (m_clip)
+        m_clip->items.push_back(std::move(item));
+    else
+        std::visit([&](auto &&drawn) { m_page.items.emplace_back(std::move(drawn)); }, std::move(item));
+}
+
 void PageBuilder::polyline(std::vector<Point> points, const Stroke &stroke)
 {
-    m_page.items.emplace_back(Polyline {std::move(points), stroke});
+    add(Polyline {std::move(points), stroke});
 }
 
 void PageBuilder::polygon(std::vector<Point> points, std::optional<Rgb> fill, std::optional<Stroke> stroke)
 {
-    m_page.items.emplace_back(Shape {Shape::Kind::Polygon, std::move(points), {}, fill, stroke});
+    add(Shape {Shape::Kind::Polygon, std::move(points), {}, fill, stroke});
 }
 
 void PageBuilder::rectangle(const Rect &rect, std::optional<Rgb> fill, std::optional<Stroke> stroke)
 {
-    m_page.items.emplace_back(Shape {Shape::Kind::Rectangle, {}, rect, fill, stroke});
+    add(Shape {Shape::Kind::Rectangle, {}, rect, fill, stroke});
 }
 
 void PageBuilder::ellipse(Point centre, double radiusX, double radiusY, std::optional<Rgb> fill,
                           std::optional<Stroke> stroke)
 {
     const Rect bounds {centre.x - radiusX, centre.y - radiusY, 2 * radiusX, 2 * radiusY};
-    m_page.items.emplace_back(Shape {Shape::Kind::Ellipse, {}, bounds, fill, stroke});
+    add(Shape {Shape::Kind::Ellipse, {}, bounds, fill, stroke});
 }
 
 std::vector<std::string> PageBuilder::lines(double width, unsigned flags, const std::string &text) const
@@ -116,11 +124,18 @@ Rect PageBuilder::measure(const Rect &area, unsigned flags, const std::string &t
 Rect PageBuilder::text(const Rect &area, unsigned flags, const std::string &text)
 {
     Laid laid = layOut(area, flags, text);
+    for (const std::string &line : laid.lines) {
+        if (!winAnsi(line)) {
+            if (m_refusal.empty())
+                m_refusal = unshowableText(line);
+            return laid.used;
+        }
+    }
     for (std::size_t i = 0; i < laid.lines.size(); ++i) {
         if (!laid.lines[i].empty())
-            m_page.items.emplace_back(TextRun {laid.origins[i], m_font, m_textColour, std::move(laid.lines[i])});
+            add(TextRun {laid.origins[i], m_font, m_textColour, std::move(laid.lines[i])});
     }
-    m_page.texts.push_back({area, laid.used, text});
+    m_promises.texts.push_back({area, laid.used, text});
     return laid.used;
 }
 

@@ -1,5 +1,7 @@
 // Adds to a page: shapes, and texts laid into boxes by the standard fonts'
-// widths, each text recorded with the room it was given and what it took.
+// widths, each text recorded among the page's promises with the room it
+// was given and what it took. A text the standard fonts cannot show is
+// refused here, where it is added, so that no format draws it.
 #pragma once
 
 #include "sheet/page.h"
@@ -25,12 +27,17 @@ enum TextFlag : unsigned {
 class PageBuilder
 {
 public:
-    explicit PageBuilder(Page &page)
+    PageBuilder(Page &page, PagePromises &promises)
         : m_page(page)
+        , m_promises(promises)
     {
     }
 
     Page &page() { return m_page; }
+    PagePromises &promises() { return m_promises; }
+    // Why a text could not be added, in one line; empty while none was
+    // refused. The first refusal is kept.
+    const std::string &refusal() const { return m_refusal; }
 
     void setFont(Font font) { m_font = font; }
     void setTextColour(Rgb colour) { m_textColour = colour; }
@@ -51,10 +58,19 @@ public:
     // and returns what it took.
     Rect text(const Rect &area, unsigned flags, const std::string &text);
 
-    void promise(DrawnLength length) { m_page.lengths.push_back(std::move(length)); }
-    void clip(std::optional<Rect> rect) { m_page.items.emplace_back(Clip {rect}); }
+    void promise(DrawnLength length) { m_promises.lengths.push_back(std::move(length)); }
+
+    // What `draw` adds shows only inside `rect`.
+    template<typename Draw> void clipped(const Rect &rect, Draw draw)
+    {
+        m_clip = &std::get<Clipped>(m_page.items.emplace_back(Clipped {rect, {}}));
+        draw();
+        m_clip = nullptr;
+    }
 
 private:
+    void add(Drawn item);
+
     struct Laid
     {
         std::vector<std::string> lines;
@@ -64,6 +80,9 @@ private:
     Laid layOut(const Rect &area, unsigned flags, const std::string &text) const;
 
     Page &m_page;
+    PagePromises &m_promises;
+    Clipped *m_clip = nullptr;
+    std::string m_refusal;
     Font m_font;
     Rgb m_textColour = kBlack;
 };

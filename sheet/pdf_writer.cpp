@@ -128,67 +128,92 @@ void ellipsePath(std::string &out, const Rect &box)
         + " c\n";
 }
 
-// The page's drawing operators, in mm with y down: the first operator
-// turns PDF's points, y up, into that.
+// The drawing operators of each kind of item, in mm with y down.
+struct ContentWriter
+{
+    std::string &out;
+    const std::string &millimetres; // the page's own state: points, y up, into mm, y down
+    std::string &error;
+
+    void operator()(const Polyline &line)
+    {
+        if (line.points.empty())
+            return;
+        setStroke(out, line.stroke);
+        out += point(line.points.front()) + " m\n";
+        for (std::size_t i = 1; i < line.points.size(); ++i)
+            out += point(line.points[i]) + " l\n";
+        out += "S\n";
+    }
+
+    void operator()(const Shape &shape)
+    {
+        // Neither filled nor outlined: nothing to draw.
+        if (!shape.fill && !shape.stroke)
+            return;
+        if (shape.fill)
+            out += colour(*shape.fill) + " rg\n";
+        if (shape.stroke)
+            setStroke(out, *shape.stroke);
+        switch (shape.kind) {
+        case Shape::Kind::Polygon:
+            if (shape.points.empty())
+                return;
+            out += point(shape.points.front()) + " m\n";
+            for (std::size_t i = 1; i < shape.points.size(); ++i)
+                out += point(shape.points[i]) + " l\n";
+            out += "h\n";
+            break;
+        case Shape::Kind::Rectangle:
+            out += point({shape.bounds.x, shape.bounds.y}) + " " + number(shape.bounds.width) + " "
+                + number(shape.bounds.height) + " re\n";
+            break;
+        case Shape::Kind::Ellipse:
+            ellipsePath(out, shape.bounds);
+            break;
+        }
+        out += shape.fill && shape.stroke ? "B\n" : shape.fill ? "f\n" : "S\n";
+    }
+
+    void operator()(const TextRun &run)
+    {
+        // The page builder refuses such a text; a page made by hand may
+        // still hold one.
+        const std::optional<std::string> bytes = winAnsi(run.text);
+        if (!bytes) {
+            if (error.empty())
+                error = unshowableText(run.text);
+            return;
+        }
+        out += colour(run.colour) + " rg\nBT /" + (run.font.face == Face::Bold ? "F2 " : "F1 ")
+            + number(run.font.points * kMillimetresPerPoint) + " Tf 1 0 0 -1 " + point(run.origin) + " Tm "
+            + literal(*bytes) + " Tj ET\n";
+    }
+
+    // A clip lasts until the graphics state it was set in is restored, so
+    // the scope is a state of its own, entered and left afresh.
+    void operator()(const Clipped &clipped)
+    {
+        out += "Q\n" + millimetres + point({clipped.rect.x, clipped.rect.y}) + " " + number(clipped.rect.width) + " "
+            + number(clipped.rect.height) + " re W n\n";
+        for (const Drawn &item : clipped.items)
+            std::visit(*this, item);
+        out += "Q\n" + millimetres;
+    }
+};
+
+// The page's drawing operators: the first turns PDF's points, y up, into
+// mm, y down.
 bool contentStream(const Page &page, std::string &out, std::string &error)
 {
     const std::string millimetres = "q\n" + number(kPointsPerMillimetre) + " 0 0 " + number(-kPointsPerMillimetre)
         + " 0 " + number(page.height * kPointsPerMillimetre) + " cm\n2 M\n";
     out = millimetres;
-    for (const Item &item : page.items) {
-        // A clip holds until the state it was set in is restored.
-        if (const auto *clip = std::get_if<Clip>(&item)) {
-            out += "Q\n" + millimetres;
-            if (clip->rect)
-                out += point({clip->rect->x, clip->rect->y}) + " " + number(clip->rect->width) + " "
-                    + number(clip->rect->height) + " re W n\n";
-            continue;
-        }
-        if (const auto *line = std::get_if<Polyline>(&item)) {
-            if (line->points.empty())
-                continue;
-            setStroke(out, line->stroke);
-            out += point(line->points.front()) + " m\n";
-            for (std::size_t i = 1; i < line->points.size(); ++i)
-                out += point(line->points[i]) + " l\n";
-            out += "S\n";
-        } else if (const auto *shape = std::get_if<Shape>(&item)) {
-            if (shape->fill)
-                out += colour(*shape->fill) + " rg\n";
-            if (shape->stroke)
-                setStroke(out, *shape->stroke);
-            switch (shape->kind) {
-            case Shape::Kind::Polygon:
-                if (shape->points.empty())
-                    continue;
-                out += point(shape->points.front()) + " m\n";
-                for (std::size_t i = 1; i < shape->points.size(); ++i)
-                    out += point(shape->points[i]) + " l\n";
-                out += "h\n";
-                break;
-            case Shape::Kind::Rectangle:
-                out += point({shape->bounds.x, shape->bounds.y}) + " " + number(shape->bounds.width) + " "
-                    + number(shape->bounds.height) + " re\n";
-                break;
-            case Shape::Kind::Ellipse:
-                ellipsePath(out, shape->bounds);
-                break;
-            }
-            out += shape->fill && shape->stroke ? "B\n" : shape->fill ? "f\n" : shape->stroke ? "S\n" : "n\n";
-        } else if (const auto *run = std::get_if<TextRun>(&item)) {
-            const std::optional<std::string> bytes = winAnsi(run->text);
-            if (!bytes) {
-                error = "the text '" + run->text + "' holds a character (" + firstCharacterWithoutWinAnsi(run->text)
-                    + ") that the PDF's standard fonts cannot show";
-                return false;
-            }
-            out += colour(run->colour) + " rg\nBT /" + (run->font.face == Face::Bold ? "F2 " : "F1 ")
-                + number(run->font.points * kMillimetresPerPoint) + " Tf 1 0 0 -1 " + point(run->origin) + " Tm "
-                + literal(*bytes) + " Tj ET\n";
-        }
-    }
+    ContentWriter writer {out, millimetres, error};
+    for (const Item &item : page.items)
+        std::visit(writer, item);
     out += "Q\n";
-    return true;
+    return error.empty();
 }
 
 // Two 64-bit FNV-1a sums of the file so far, from two starting points: a

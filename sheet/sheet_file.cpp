@@ -63,21 +63,25 @@ std::string isoDate(long long secondsSinceEpoch)
 SheetFile sheetFile(SheetFormat format, const SheetData &data, long long created, const PngPainter &png, bool largePage)
 {
     const std::string title = largePage ? templateTitle(data) : sheetTitle(data);
+    if (format == SheetFormat::Png && largePage)
+        return {{}, "a large page is written as PDF or SVG"};
+    if (format == SheetFormat::Png && !png)
+        return {{}, "PNG cannot be drawn here; write the sheet as PDF or SVG"};
+    const SheetPages pages = largePage ? SheetPages::LargeTemplate
+        : format == SheetFormat::Pdf   ? SheetPages::WithTemplate
+                                       : SheetPages::SheetOnly;
+    const SheetLayout layout = describeSheet(data, pages);
+    if (!layout.refusal.empty())
+        return {{}, layout.refusal};
     switch (format) {
     case SheetFormat::Pdf: {
-        PdfResult pdf = writePdf(describeSheet(data, largePage ? SheetPages::LargeTemplate : SheetPages::WithTemplate),
-                                 {title, "varnel-sheet " + data.version, created});
+        PdfResult pdf = writePdf(layout.pages, {title, "varnel-sheet " + data.version, created});
         return {std::move(pdf.bytes), std::move(pdf.error)};
     }
     case SheetFormat::Svg:
-        return {writeSvg(describeSheet(data, largePage ? SheetPages::LargeTemplate : SheetPages::SheetOnly), title),
-                {}};
+        return {writeSvg(layout.pages, title), {}};
     case SheetFormat::Png:
-        if (largePage)
-            return {{}, "a large page is written as PDF or SVG"};
-        if (!png)
-            return {{}, "PNG cannot be drawn here; write the sheet as PDF or SVG"};
-        return png(describeSheet(data, SheetPages::SheetOnly));
+        return png(layout.pages);
     }
     return {};
 }

@@ -82,6 +82,12 @@ std::optional<std::string> winAnsi(std::string_view utf8)
     return bytes;
 }
 
+std::string unshowableText(std::string_view utf8)
+{
+    return "the text '" + std::string(utf8) + "' holds a character (" + firstCharacterWithoutWinAnsi(utf8)
+        + ") that the PDF's standard fonts cannot show";
+}
+
 std::string firstCharacterWithoutWinAnsi(std::string_view utf8)
 {
     while (!utf8.empty()) {

@@ -28,6 +28,8 @@ std::optional<std::string> winAnsi(std::string_view utf8);
 // The first character of `utf8` that WinAnsi lacks, as "U+066B"; empty
 // when there is none.
 std::string firstCharacterWithoutWinAnsi(std::string_view utf8);
+// Why `utf8` cannot be set in the standard fonts, in one line.
+std::string unshowableText(std::string_view utf8);
 
 // The width of `utf8` set in `font`, in mm. A character the fonts lack
 // counts as wide as a question mark, which is what a viewer would show.

@@ -68,6 +68,63 @@ std::string points(const std::vector<Point> &points)
     return text;
 }
 
+// The elements of each kind of item.
+struct ElementWriter
+{
+    std::string &svg;
+    int &clips; // clip paths so far: each needs an id of its own
+
+    void operator()(const Polyline &line)
+    {
+        svg += "<polyline points=\"" + points(line.points) + "\" fill=\"none\"" + strokeAttributes(line.stroke)
+            + "/>\n";
+    }
+
+    void operator()(const Shape &shape)
+    {
+        // Neither filled nor outlined: nothing to draw.
+        if (!shape.fill && !shape.stroke)
+            return;
+        const std::string paint = " fill=\"" + (shape.fill ? colour(*shape.fill) : std::string("none")) + "\""
+            + (shape.stroke ? strokeAttributes(*shape.stroke) : std::string());
+        const Rect &b = shape.bounds;
+        switch (shape.kind) {
+        case Shape::Kind::Polygon:
+            svg += "<polygon points=\"" + points(shape.points) + "\"" + paint + "/>\n";
+            break;
+        case Shape::Kind::Rectangle:
+            svg += "<rect x=\"" + number(b.x) + "\" y=\"" + number(b.y) + "\" width=\"" + number(b.width)
+                + "\" height=\"" + number(b.height) + "\"" + paint + "/>\n";
+            break;
+        case Shape::Kind::Ellipse:
+            svg += "<ellipse cx=\"" + number(b.x + b.width / 2) + "\" cy=\"" + number(b.y + b.height / 2) + "\" rx=\""
+                + number(b.width / 2) + "\" ry=\"" + number(b.height / 2) + "\"" + paint + "/>\n";
+            break;
+        }
+    }
+
+    void operator()(const TextRun &run)
+    {
+        svg += "<text x=\"" + number(run.origin.x) + "\" y=\"" + number(run.origin.y)
+            + "\" font-family=\"Helvetica, Arial, 'Liberation Sans', sans-serif\" font-size=\""
+            + number(run.font.points * kMillimetresPerPoint) + "\""
+            + (run.font.face == Face::Bold ? " font-weight=\"bold\"" : "") + " fill=\"" + colour(run.colour) + "\">"
+            + escaped(run.text) + "</text>\n";
+    }
+
+    void operator()(const Clipped &clipped)
+    {
+        const std::string id = "clip" + std::to_string(++clips);
+        const Rect &r = clipped.rect;
+        svg += "<clipPath id=\"" + id + "\"><rect x=\"" + number(r.x) + "\" y=\"" + number(r.y) + "\" width=\""
+            + number(r.width) + "\" height=\"" + number(r.height) + "\"/></clipPath>\n<g clip-path=\"url(#" + id
+            + ")\">\n";
+        for (const Drawn &item : clipped.items)
+            std::visit(*this, item);
+        svg += "</g>\n";
+    }
+};
+
 } // namespace
 
 std::string writeSvg(const std::vector<Page> &pages, const std::string &title)
@@ -84,51 +141,12 @@ std::string writeSvg(const std::vector<Page> &pages, const std::string &title)
         + number(height) + "\" xml:space=\"preserve\">\n<title>" + escaped(title) + "</title>\n";
     double top = 0;
     int clips = 0;
+    ElementWriter writer {svg, clips};
     for (const Page &page : pages) {
-        bool clipped = false;
         svg += "<g transform=\"translate(0," + number(top) + ")\">\n<rect x=\"0\" y=\"0\" width=\"" + number(page.width)
             + "\" height=\"" + number(page.height) + "\" fill=\"#ffffff\"/>\n";
-        for (const Item &item : page.items) {
-            if (const auto *clip = std::get_if<Clip>(&item)) {
-                if (clipped)
-                    svg += "</g>\n";
-                clipped = clip->rect.has_value();
-                if (clipped) {
-                    const std::string id = "clip" + std::to_string(++clips);
-                    svg += "<clipPath id=\"" + id + "\"><rect x=\"" + number(clip->rect->x) + "\" y=\""
-                        + number(clip->rect->y) + "\" width=\"" + number(clip->rect->width) + "\" height=\""
-                        + number(clip->rect->height) + "\"/></clipPath>\n<g clip-path=\"url(#" + id + ")\">\n";
-                }
-            } else if (const auto *line = std::get_if<Polyline>(&item)) {
-                svg += "<polyline points=\"" + points(line->points) + "\" fill=\"none\""
-                    + strokeAttributes(line->stroke) + "/>\n";
-            } else if (const auto *shape = std::get_if<Shape>(&item)) {
-                const std::string paint = " fill=\"" + (shape->fill ? colour(*shape->fill) : std::string("none")) + "\""
-                    + (shape->stroke ? strokeAttributes(*shape->stroke) : std::string());
-                const Rect &b = shape->bounds;
-                switch (shape->kind) {
-                case Shape::Kind::Polygon:
-                    svg += "<polygon points=\"" + points(shape->points) + "\"" + paint + "/>\n";
-                    break;
-                case Shape::Kind::Rectangle:
-                    svg += "<rect x=\"" + number(b.x) + "\" y=\"" + number(b.y) + "\" width=\"" + number(b.width)
-                        + "\" height=\"" + number(b.height) + "\"" + paint + "/>\n";
-                    break;
-                case Shape::Kind::Ellipse:
-                    svg += "<ellipse cx=\"" + number(b.x + b.width / 2) + "\" cy=\"" + number(b.y + b.height / 2)
-                        + "\" rx=\"" + number(b.width / 2) + "\" ry=\"" + number(b.height / 2) + "\"" + paint + "/>\n";
-                    break;
-                }
-            } else if (const auto *run = std::get_if<TextRun>(&item)) {
-                svg += "<text x=\"" + number(run->origin.x) + "\" y=\"" + number(run->origin.y)
-                    + "\" font-family=\"Helvetica, Arial, 'Liberation Sans', sans-serif\" font-size=\""
-                    + number(run->font.points * kMillimetresPerPoint) + "\""
-                    + (run->font.face == Face::Bold ? " font-weight=\"bold\"" : "") + " fill=\"" + colour(run->colour)
-                    + "\">" + escaped(run->text) + "</text>\n";
-            }
-        }
-        if (clipped)
-            svg += "</g>\n";
+        for (const Item &item : page.items)
+            std::visit(writer, item);
         svg += "</g>\n";
         top += page.height;
     }

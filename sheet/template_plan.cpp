@@ -1,6 +1,10 @@
 #include "sheet/template_plan.h"
 
 #include "numbers/number_text.h"
+#include "sheet/dimension_diagram.h"
+#include "sheet/drawing_geometry.h"
+#include "sheet/page_drawing.h"
+#include "sheet/standard_fonts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +13,7 @@ namespace varnel {
 
 namespace {
 
-constexpr double kRodRoom = 12 + 30; // beside the loop: a space and the rod's words
+constexpr double kRodRoom = kRodGap + kRodWordsWidth;
 constexpr double kCrossSpacing = 30; // mm between two crosses along a band
 constexpr double kGrid = 10; // mm: the crosses stand on this grid
 
@@ -91,7 +95,86 @@ Rect common(const Rect &a, const Rect &b)
     return {left, top, std::min(a.right(), b.right()) - left, std::min(a.bottom(), b.bottom()) - top};
 }
 
+const Tile *tileAt(const std::vector<Tile> &tiles, int row, int column)
+{
+    for (const Tile &tile : tiles) {
+        if (tile.row == row && tile.column == column)
+            return &tile;
+    }
+    return nullptr;
+}
+
+// Which labels each tile shows, and where.
+void placeLabels(const SheetData &data, std::vector<Tile> &tiles)
+{
+    for (const LoopLabel &label : loopLabels(data)) {
+        const Rect &box = label.box;
+        const Point middle {box.x + box.width / 2, box.y + box.height / 2};
+        const Tile *owner = nullptr;
+        for (const Tile &tile : tiles) {
+            if (tile.window.contains(box))
+                owner = &tile;
+        }
+        for (const Tile &tile : tiles) {
+            if (!owner && middle.x >= tile.window.x && middle.x < tile.window.right() && middle.y >= tile.window.y
+                && middle.y < tile.window.bottom())
+                owner = &tile;
+        }
+        for (Tile &tile : tiles) {
+            if (tile.window.contains(box)) {
+                tile.labels.push_back(label);
+            } else if (owner == &tile) {
+                // Into the part no neighbour shares, clear of the crosses.
+                const Rect room = tile.own.width >= box.width && tile.own.height >= box.height ? tile.own : tile.window;
+                LoopLabel moved = label;
+                moved.box.x = std::clamp(box.x, room.x, room.right() - box.width);
+                moved.box.y = std::clamp(box.y, room.y, room.bottom() - box.height);
+                tile.labels.push_back(moved);
+            }
+        }
+    }
+}
+
 } // namespace
+
+std::vector<LoopLabel> loopLabels(const SheetData &data)
+{
+    const PlanGeometry plan(data, {0, 0}, 1);
+    const double inner = data.state.ElementDiameter / 2 + 1;
+    const double bottom = plan.bottomLeft.y - inner;
+    const FeedSide built = feedSide(data);
+    struct Place
+    {
+        double x;
+        double top;
+        unsigned align;
+        std::string text;
+        bool inside; // kept inside the square
+    };
+    const Place places[] = {
+        {plan.upVertical.x, plan.topLeft.y + inner + 1, AlignHCenter, "UP", true},
+        {plan.downVertical.x, plan.topLeft.y + inner + 5.5, AlignHCenter, "DOWN", true},
+        {along(plan.bottomLeft, plan.gapLeft, 0.5).x, bottom - 4.4, AlignHCenter,
+         "END " + lengthText(data, built.end) + " mm", true},
+        {plan.topRight.x - inner, bottom - 8.8, AlignRight, "rest " + lengthText(data, built.rest) + " mm", true},
+        {along(plan.gapLeft, plan.gapRight, 0.5).x, bottom - 13.2, AlignHCenter,
+         "FEED GAP " + lengthText(data, built.gap) + " mm", true},
+        {plan.topLeft.x + plan.side / 2, plan.topLeft.y + plan.side / 2 - 2, AlignHCenter,
+         "SIDE " + fieldText(data, Quantity::HorizontalSide, Unit::Millimetre) + " mm, every side", false},
+    };
+    const Font font {Face::Regular, 9};
+    std::vector<LoopLabel> labels;
+    for (const Place &place : places) {
+        const double width = textWidth(font, place.text) + 0.6;
+        double left = place.align & AlignHCenter ? place.x - width / 2
+            : place.align & AlignRight           ? place.x - width
+                                                 : place.x;
+        if (place.inside)
+            left = std::max(plan.topLeft.x + inner, std::min(left, plan.topRight.x - inner - width));
+        labels.push_back({place.text, place.align, {left, place.top, width, lineHeight(font) + 0.2}});
+    }
+    return labels;
+}
 
 TemplatePlan templatePlan(const SheetData &data)
 {
@@ -154,6 +237,14 @@ TemplatePlan templatePlan(const SheetData &data)
             plan.tiles.push_back(tile);
         }
     }
+    for (Tile &tile : plan.tiles) {
+        const auto inset = [&](int row, int column) { return tileAt(plan.tiles, row, column) ? kTileOverlap : 0.0; };
+        const Rect &w = tile.window;
+        tile.own = {w.x + inset(tile.row, tile.column - 1), w.y + inset(tile.row - 1, tile.column),
+                    w.width - inset(tile.row, tile.column - 1) - inset(tile.row, tile.column + 1),
+                    w.height - inset(tile.row - 1, tile.column) - inset(tile.row + 1, tile.column)};
+    }
+    placeLabels(data, plan.tiles);
     for (const Tile &one : plan.tiles) {
         for (const Tile &other : plan.tiles) {
             if (other.row == one.row && other.column == one.column + 1)

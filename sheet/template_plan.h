@@ -6,7 +6,7 @@
 // origin is the far left corner of the loop's centre lines.
 #pragma once
 
-#include "sheet/page.h"
+#include "sheet/page_builder.h"
 #include "sheet/sheet_content.h"
 
 #include <string>
@@ -21,6 +21,22 @@ inline constexpr double kTemplateFootHeight = 24; // mm below it: the check bars
 inline constexpr double kTileOverlap = 15; // mm each tile shares with its neighbour
 inline constexpr int kMostTiles = 12;
 inline constexpr double kGapMarks = 2; // mm the gap's end marks reach past the tubing
+// Beside the loop on one page: a space from the tube to the vertical, and
+// room for the vertical's words.
+inline constexpr double kRodGap = 12;
+inline constexpr double kRodWordsWidth = 30;
+
+// A label of the full-size loop, in the regular 9 pt type, its box in the
+// loop's coordinates.
+struct LoopLabel
+{
+    std::string text;
+    unsigned align = AlignLeft;
+    Rect box;
+};
+// The loop's labels, inside the tube's band on the paper the template
+// leaves bare.
+std::vector<LoopLabel> loopLabels(const SheetData &data);
 
 struct Tile
 {
@@ -28,6 +44,11 @@ struct Tile
     int column = 0; // from the left
     std::string label; // "A1": the row's letter, the column's number
     Rect window; // the part of the loop it shows
+    Rect own; // the part of its window that no neighbour shows
+    // The labels it shows: each on every tile that holds it whole; one that
+    // no tile holds whole, on the first tile that holds its middle, moved
+    // into its own part where it fits.
+    std::vector<LoopLabel> labels;
 };
 
 struct TemplatePlan

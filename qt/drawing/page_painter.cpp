@@ -38,6 +38,71 @@ QPolygonF polygon(const std::vector<Point> &points, double dots)
     return polygon;
 }
 
+// Each kind of item in Qt's terms.
+struct ItemPainter
+{
+    QPainter &p;
+    double dots;
+
+    QRectF rect(const Rect &r) const { return {r.x * dots, r.y * dots, r.width * dots, r.height * dots}; }
+
+    void operator()(const Polyline &line)
+    {
+        p.setPen(pen(line.stroke, dots));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(polygon(line.points, dots));
+    }
+
+    void operator()(const Shape &shape)
+    {
+        // Neither filled nor outlined: nothing to draw.
+        if (!shape.fill && !shape.stroke)
+            return;
+        p.setPen(shape.stroke ? pen(*shape.stroke, dots) : QPen(Qt::NoPen));
+        p.setBrush(shape.fill ? QBrush(colour(*shape.fill)) : QBrush(Qt::NoBrush));
+        const QRectF bounds = rect(shape.bounds);
+        switch (shape.kind) {
+        case Shape::Kind::Polygon:
+            p.drawPolygon(polygon(shape.points, dots));
+            break;
+        case Shape::Kind::Rectangle:
+            // A fill alone covers its pixels as a fill does, unsmoothed at
+            // whole-pixel edges.
+            if (!shape.stroke)
+                p.fillRect(bounds, colour(*shape.fill));
+            else
+                p.drawRect(bounds);
+            break;
+        case Shape::Kind::Ellipse:
+            p.drawEllipse(bounds);
+            break;
+        }
+    }
+
+    void operator()(const TextRun &run)
+    {
+        // Liberation Sans has the standard fonts' widths, so a line takes
+        // the room the layout measured for it.
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setStyleHint(QFont::SansSerif);
+        const double pixels = run.font.points * kMillimetresPerPoint * dots;
+        font.setPointSizeF(pixels * 72 / p.device()->logicalDpiY());
+        font.setBold(run.font.face == Face::Bold);
+        p.setFont(font);
+        p.setPen(colour(run.colour));
+        p.drawText(QPointF(run.origin.x * dots, run.origin.y * dots), QString::fromStdString(run.text));
+    }
+
+    void operator()(const Clipped &clipped)
+    {
+        p.save();
+        p.setClipRect(rect(clipped.rect));
+        for (const Drawn &item : clipped.items)
+            std::visit(*this, item);
+        p.restore();
+    }
+};
+
 } // namespace
 
 void paintPage(QPainter &p, const Page &page, double dots)
@@ -45,51 +110,9 @@ void paintPage(QPainter &p, const Page &page, double dots)
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    for (const Item &item : page.items) {
-        if (const auto *line = std::get_if<Polyline>(&item)) {
-            p.setPen(pen(line->stroke, dots));
-            p.setBrush(Qt::NoBrush);
-            p.drawPolyline(polygon(line->points, dots));
-        } else if (const auto *shape = std::get_if<Shape>(&item)) {
-            p.setPen(shape->stroke ? pen(*shape->stroke, dots) : QPen(Qt::NoPen));
-            p.setBrush(shape->fill ? QBrush(colour(*shape->fill)) : QBrush(Qt::NoBrush));
-            const QRectF bounds(shape->bounds.x * dots, shape->bounds.y * dots, shape->bounds.width * dots,
-                                shape->bounds.height * dots);
-            switch (shape->kind) {
-            case Shape::Kind::Polygon:
-                p.drawPolygon(polygon(shape->points, dots));
-                break;
-            case Shape::Kind::Rectangle:
-                // A fill alone covers its pixels as a fill does, unsmoothed at
-                // whole-pixel edges.
-                if (!shape->stroke)
-                    p.fillRect(bounds, colour(*shape->fill));
-                else
-                    p.drawRect(bounds);
-                break;
-            case Shape::Kind::Ellipse:
-                p.drawEllipse(bounds);
-                break;
-            }
-        } else if (const auto *clip = std::get_if<Clip>(&item)) {
-            if (clip->rect)
-                p.setClipRect(QRectF(clip->rect->x * dots, clip->rect->y * dots, clip->rect->width * dots,
-                                     clip->rect->height * dots));
-            else
-                p.setClipping(false);
-        } else if (const auto *run = std::get_if<TextRun>(&item)) {
-            // Liberation Sans has the standard fonts' widths, so a line takes
-            // the room the layout measured for it.
-            QFont font(QStringLiteral("Liberation Sans"));
-            font.setStyleHint(QFont::SansSerif);
-            const double pixels = run->font.points * kMillimetresPerPoint * dots;
-            font.setPointSizeF(pixels * 72 / p.device()->logicalDpiY());
-            font.setBold(run->font.face == Face::Bold);
-            p.setFont(font);
-            p.setPen(colour(run->colour));
-            p.drawText(QPointF(run->origin.x * dots, run->origin.y * dots), QString::fromStdString(run->text));
-        }
-    }
+    ItemPainter painter {p, dots};
+    for (const Item &item : page.items)
+        std::visit(painter, item);
     p.restore();
 }
 

@@ -122,12 +122,13 @@ void TestSheetRenders::readersTakeIt()
     QImage fromPdf = QImage(base + QStringLiteral("-pdf.png")).convertToFormat(QImage::Format_RGB32);
     QImage fromSvg = QImage(base + QStringLiteral("-svg.png")).convertToFormat(QImage::Format_RGB32);
     QVERIFY(!fromPdf.isNull() && !fromSvg.isNull());
-    const Page page = describeSheet(data, SheetPages::SheetOnly).front();
+    const SheetLayout layout = describeSheet(data, SheetPages::SheetOnly);
+    const Page &page = layout.pages.front();
     const double dots = dpi / 25.4;
     QVERIFY(std::abs(fromPdf.width() - page.width * dots) <= 1);
     QCOMPARE(fromSvg.width(), fromPdf.width());
     QVERIFY(fromSvg.height() >= fromPdf.height()); // the SVG holds the second page too
-    for (const TextBlock &text : page.texts) {
+    for (const TextBlock &text : layout.promises.front().texts) {
         const QRect box(int(std::floor((text.used.x - 1) * dots)), int(std::floor((text.used.y - 1) * dots)),
                         int(std::ceil((text.used.width + 2) * dots)), int(std::ceil((text.used.height + 2) * dots)));
         for (QImage *image : {&fromPdf, &fromSvg}) {
@@ -188,7 +189,7 @@ void TestSheetRenders::checkBarMeasures()
     QFETCH(int, paper);
     QFETCH(int, page);
     const SheetData data = sheetFor(frequency.toStdString(), Paper(paper));
-    const std::vector<Page> pages = describeSheet(data, SheetPages::WithTemplate);
+    const std::vector<PagePromises> pages = describeSheet(data, SheetPages::WithTemplate).promises;
     QVERIFY(int(pages.size()) >= page);
     const QString base = m_folder.filePath(QStringLiteral("bar-") + frequency);
     const QString pdfPath = writeFile(base + QStringLiteral(".pdf"), sheetFile(SheetFormat::Pdf, data, 0, {}).bytes);
