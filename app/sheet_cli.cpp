@@ -154,7 +154,8 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
     }
     data.page = paper;
     if (largePage) {
-        if (const std::string refusal = largePageRefusal(data); !refusal.empty())
+        const char *aFormat = sheetFormatFor(output) == SheetFormat::Svg ? "an SVG" : "a PDF";
+        if (const std::string refusal = largePageRefusal(data, aFormat); !refusal.empty())
             return fail(kExitCannotCompute, refusal);
     }
     data.date = epoch ? isoDate(*epoch) : system.today;

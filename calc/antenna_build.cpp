@@ -4,18 +4,12 @@
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace varnel {
 
 namespace {
-
-// A length as shown, in whole hundredths: exact for every length a Single
-// can hold below 2^53 hundredths, which is far beyond any antenna.
-double shownHundredths(float millimetres)
-{
-    return std::nearbyint(static_cast<double>(roundToPlaces(millimetres, 2)) * 100);
-}
 
 std::string shownLength(float millimetres, std::string_view decimalSeparator)
 {
@@ -23,6 +17,16 @@ std::string shownLength(float millimetres, std::string_view decimalSeparator)
 }
 
 } // namespace
+
+double shownHundredths(float millimetres)
+{
+    // Read back from the text itself: from 100000 mm on, a Single's seven
+    // digits leave fewer than two decimals, and a sum must add up as printed.
+    const std::string shown = shownLength(millimetres, ".");
+    double value = 0;
+    std::from_chars(shown.data(), shown.data() + shown.size(), value);
+    return std::nearbyint(value * 100);
+}
 
 double feedSideRestMillimetres(const Module1 &state)
 {

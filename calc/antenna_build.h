@@ -12,6 +12,12 @@
 
 namespace varnel {
 
+// A length as the window shows it, in whole hundredths of a mm: rounded to
+// two decimals, then to a Single's seven significant digits, so 265375.2 mm
+// is 26537520. Exact for every length below 2^53 hundredths, far beyond
+// any antenna.
+double shownHundredths(float millimetres);
+
 // The rest of the feed side, SIDE - END - GAP, from the lengths as the
 // window shows them (two decimals), so that END, the gap and the rest add up
 // to SIDE exactly as printed: 193 - 126 - 40 = 27 mm at 137.5 MHz.

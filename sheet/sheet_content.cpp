@@ -104,13 +104,13 @@ std::string fieldText(const SheetData &data, Quantity quantity, Unit unit)
 
 FeedSide feedSide(const SheetData &data)
 {
-    const auto hundredths = [](double millimetres) { return std::nearbyint(roundToPlaces(millimetres, 2) * 100); };
-    const double side = hundredths(data.state.HorizontalSide);
-    const double designEnd = hundredths(data.state.HorizontalEnd);
-    const double designGap = hundredths(data.state.CenterGap);
+    // The lengths as printed, so that every sum adds up on paper.
+    const double side = shownHundredths(data.state.HorizontalSide);
+    const double designEnd = shownHundredths(data.state.HorizontalEnd);
+    const double designGap = shownHundredths(data.state.CenterGap);
     FeedSide built;
     built.verticalsApart = designGap / 100;
-    const double gap = data.feedGap ? hundredths(*data.feedGap) : designGap;
+    const double gap = data.feedGap ? shownHundredths(*data.feedGap) : designGap;
     const double removed = designGap - gap;
     const double end = designEnd + std::ceil(removed / 2);
     built.end = end / 100;

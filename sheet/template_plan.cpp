@@ -215,8 +215,8 @@ TemplatePlan templatePlan(const SheetData &data)
     if (best > kMostTiles) {
         plan.why = "No full-size template: the loop with its tubing is " + number(std::round(extent), data)
             + " mm across and would take " + std::to_string(best) + " " + paperName(data.page) + " sheets; "
-            + (largePageRefusal(data).empty() ? "--large-page writes it on one large page for a copy shop."
-                                              : "at this size the cut list and a tape serve.");
+            + (largePageRefusal(data, "a PDF").empty() ? "--large-page writes it on one large page for a copy shop."
+                                                       : "at this size the cut list and a tape serve.");
         return plan;
     }
     plan.kind = TemplatePlan::Kind::Tiled;
@@ -303,13 +303,16 @@ LargePage largePage(const SheetData &data)
     return large;
 }
 
-std::string largePageRefusal(const SheetData &data)
+std::string largePageRefusal(const SheetData &data, std::string_view aFormat)
 {
+    if (!buildable(data))
+        return "--large-page: these lengths cannot be built, so there is no full-size template to draw";
     const PageSize size = largePage(data).size;
     if (size.width <= kLargestPage && size.height <= kLargestPage)
         return {};
-    return "--large-page: the loop with its tubing is " + number(std::round(loopWidth(data)), data)
-        + " mm across, and a PDF page is at most " + number(kLargestPage, data) + " mm";
+    return "--large-page: the template needs a page of " + number(size.width, data) + " by " + number(size.height, data)
+        + " mm, and " + std::string(aFormat) + " page is at most " + number(kLargestPage, data) + " by "
+        + number(kLargestPage, data) + " mm";
 }
 
 std::string templateNote(const SheetData &data, const TemplatePlan &plan)

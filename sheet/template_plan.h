@@ -10,6 +10,7 @@
 #include "sheet/sheet_content.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace varnel {
@@ -84,10 +85,12 @@ struct LargePage
     bool verticalBeside = false;
 };
 LargePage largePage(const SheetData &data);
-// A PDF page is at most 200 inches on a side.
+// A PDF page is at most 200 inches on a side; an SVG page is held to the
+// same, which is more than any copy shop prints.
 inline constexpr double kLargestPage = 5080;
-// Why there can be no large page, in one line; empty when there can.
-std::string largePageRefusal(const SheetData &data);
+// Why there can be no large page, in one line, naming the format as "a
+// PDF" or "an SVG"; empty when there can be one.
+std::string largePageRefusal(const SheetData &data, std::string_view aFormat);
 
 // What the notes page says of the template, naming its pages.
 std::string templateNote(const SheetData &data, const TemplatePlan &plan);

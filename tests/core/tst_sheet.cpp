@@ -75,6 +75,89 @@ double scaleOf(const std::string &text)
     return std::strtod(text.substr(0, colon).c_str(), nullptr) / std::strtod(text.substr(colon + 1).c_str(), nullptr);
 }
 
+// What an item covers on its page, its pen's reach included: half the pen
+// across each segment, past an end by its cap, and out to a mitred
+// corner's tip where the miter limit, 2, lets it stand. A clipped group
+// covers no more than its clip.
+struct Extent
+{
+    double left = INFINITY;
+    double top = INFINITY;
+    double right = -INFINITY;
+    double bottom = -INFINITY;
+
+    void add(Point p)
+    {
+        left = std::min(left, p.x);
+        top = std::min(top, p.y);
+        right = std::max(right, p.x);
+        bottom = std::max(bottom, p.y);
+    }
+    void add(const Rect &r, double reach)
+    {
+        add(Point {r.x - reach, r.y - reach});
+        add(Point {r.right() + reach, r.bottom() + reach});
+    }
+    void path(std::vector<Point> points, const Stroke &stroke, bool closed)
+    {
+        const double half = stroke.width / 2;
+        if (closed)
+            points.push_back(points.front());
+        const auto unit = [](Point from, Point to) {
+            const double length = std::hypot(to.x - from.x, to.y - from.y);
+            return length > 0 ? Point {(to.x - from.x) / length, (to.y - from.y) / length} : Point {};
+        };
+        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+            const Point u = unit(points[i], points[i + 1]);
+            const Point n {-u.y * half, u.x * half};
+            for (const Point &p : {points[i], points[i + 1]}) {
+                add(p + n);
+                add(p - n);
+            }
+            if (i + 2 < points.size() || closed) {
+                // The corner at points[i + 1] with the next segment.
+                const Point v = closed && i + 2 == points.size() ? unit(points[0], points[1])
+                                                                 : unit(points[i + 1], points[i + 2]);
+                const double cosine = -(u.x * v.x + u.y * v.y);
+                const double sinHalf = std::sqrt((1 - cosine) / 2);
+                const Point bisector = unit(Point {}, Point {v.x - u.x, v.y - u.y});
+                if (stroke.join == Join::Miter && sinHalf > 0 && 1 / sinHalf <= 2)
+                    add(points[i + 1] - bisector * (half / sinHalf));
+                if (stroke.join == Join::Round)
+                    add(Rect {points[i + 1].x, points[i + 1].y, 0, 0}, half);
+            }
+        }
+        if (!closed && stroke.cap != Cap::Flat) {
+            for (const Point &p : {points.front(), points.back()})
+                add(Rect {p.x, p.y, 0, 0}, half * (stroke.cap == Cap::Square ? std::sqrt(2.0) : 1));
+        }
+    }
+    void operator()(const Polyline &line)
+    {
+        if (line.points.size() >= 2)
+            path(line.points, line.stroke, false);
+    }
+    void operator()(const Shape &shape)
+    {
+        if (shape.kind == Shape::Kind::Polygon) {
+            for (const Point &p : shape.points)
+                add(p);
+            if (shape.stroke && shape.points.size() >= 2)
+                path(shape.points, *shape.stroke, true);
+        } else {
+            add(shape.bounds, shape.stroke ? shape.stroke->width / 2 : 0);
+        }
+    }
+    void operator()(const TextRun &run)
+    {
+        const double em = run.font.points * kMillimetresPerPoint;
+        add(Rect {run.origin.x, run.origin.y - em * kFontAscent, textWidth(run.font, run.text),
+                  em * (kFontAscent + kFontDescent)},
+            0);
+    }
+    void operator()(const Clipped &clipped) { add(clipped.rect, 0); }
+};
+
 struct SheetRow
 {
     const char *frequency;
@@ -86,7 +169,9 @@ struct SheetRow
 constexpr SheetRow kSheets[] = {
     {"0.1", ".", 2, 2}, // the lowest
     {"0.1234567", ".", 2, 2}, // seven digits
+    {"0.2653", ".", 2, 2}, // SIDE just over 100000 mm, printed with one decimal
     {"1.8", ".", 2, 2}, // 160 m
+    {"5.34", ".", 2, 2}, // a large page of the loop's own size just inside the limit
     {"14,2", ",", 2, 2}, // 20 m, with a comma
     {"28.5", ".", 2, 2}, // 10 m: the template would take 28 sheets
     {"50.1", ".", 11, 12}, // 6 m: the map and 8 or 9 tiles
@@ -100,6 +185,7 @@ constexpr SheetRow kSheets[] = {
     {"435", ".", 3, 3}, // with its warning
     {"584", ".", 3, 3}, // the rest a tube wide
     {"585", ".", 2, 2}, // the rest shorter than the tube is wide
+    {"800", ".", 2, 2}, // where the template's labels would overlap
     {"1296", ",", 2, 2}, // the gap too narrow
     {"10000", ",", 2, 2}, // the highest
 };
@@ -107,8 +193,9 @@ constexpr SheetRow kSheets[] = {
 } // namespace
 
 // Laid out as the PDF lays it: every text inside its box and the page's
-// margins, and none over another (the footer included); and every length a
-// drawing promises measures what its label says at the scale it states.
+// margins, and none over another (the footer included); every line, shape
+// and text on the page, the large page's too; and every length a drawing
+// promises measures what its label says at the scale it states.
 TEST_CASE("every page whole and true to its scale")
 {
     constexpr double slack = 0.2; // mm: a glyph's side bearing
@@ -126,6 +213,20 @@ TEST_CASE("every page whole and true to its scale")
             CHECK(describeSheet(data, SheetPages::SheetOnly).pages.size() == 2);
             // Every text in the PDF's fonts: none refused, none dropped.
             CHECK(layout.refusal.empty());
+            std::vector<Page> drawnPages = layout.pages;
+            if (largePageRefusal(data, "a PDF").empty())
+                drawnPages.push_back(describeSheet(data, SheetPages::LargeTemplate).pages.at(0));
+            for (std::size_t n = 0; n < drawnPages.size(); ++n) {
+                const Page &page = drawnPages[n];
+                for (const Item &item : page.items) {
+                    Extent extent;
+                    std::visit(extent, item);
+                    INFO("page " << n + 1 << " item " << &item - page.items.data() << " from " << extent.left << ", "
+                                 << extent.top << " to " << extent.right << ", " << extent.bottom);
+                    CHECK((extent.left >= 0 && extent.top >= 0 && extent.right <= page.width
+                           && extent.bottom <= page.height));
+                }
+            }
             for (std::size_t n = 0; n < pages.size(); ++n) {
                 const PagePromises &page = pages[n];
                 const PageSize size = pageMillimetres(paper);
@@ -166,6 +267,26 @@ TEST_CASE("every page whole and true to its scale")
             // The drawings that promise lengths: the plan and side view on
             // the sheet, every page of the template but its map, and its bars.
             CHECK(pages[0].lengths.size() == 7);
+            // The feed side's sum adds up as printed, in whole hundredths,
+            // and says END, the gap and the rest as the cut list does.
+            const std::vector<std::string> sum = words(feedSideSum(data));
+            REQUIRE(sum.size() >= 18);
+            const auto hundredths = [&](std::string number) {
+                const std::size_t separator = number.find(row.separator);
+                std::string decimals = separator == std::string::npos ? "" : number.substr(separator + 1);
+                number = number.substr(0, separator);
+                decimals.resize(2, '0');
+                return std::stol(number + decimals);
+            };
+            INFO(feedSideSum(data));
+            CHECK(hundredths(sum[8]) + hundredths(sum[10]) + hundredths(sum[12]) == hundredths(sum[14]));
+            const std::vector<CutRow> cuts = cutList(data);
+            CHECK(cuts[1].millimetres == sum[14]);
+            CHECK(cuts[2].millimetres == sum[8]);
+            CHECK(cuts[3].millimetres == sum[12]);
+            CHECK(cuts[4].millimetres == sum[10]);
+            for (const std::string &shown : {sum[8], sum[10], sum[12], sum[14]})
+                CHECK(antennaReading(data).find(" " + shown + " mm") != std::string::npos);
             for (std::size_t n = 2; n < pages.size(); ++n)
                 CHECK((pages[n].lengths.size() >= 3 || !pages[n].map.empty()));
         }
@@ -687,7 +808,22 @@ TEST_CASE("varnel-sheet's command line")
         {{"--large-page", "1.8", "-o", pdf},
          nullptr,
          kExitCannotCompute,
-         "varnel-sheet: --large-page: the loop with its tubing is 14794 mm across, and a PDF page is at most 5080 mm",
+         "varnel-sheet: --large-page: the template needs a page of 14810 by 14846 mm, and a PDF page is at most 5080 "
+         "by "
+         "5080 mm",
+         ""},
+        // 5058 mm across fits the limit; with its title and bars, 5110 mm
+        // down does not.
+        {{"--large-page", "--page", "letter", "5.3", "-o", svg},
+         nullptr,
+         kExitCannotCompute,
+         "varnel-sheet: --large-page: the template needs a page of 5074 by 5110 mm, and an SVG page is at most 5080 by "
+         "5080 mm",
+         ""},
+        {{"--large-page", "800", "-o", pdf},
+         nullptr,
+         kExitCannotCompute,
+         "varnel-sheet: --large-page: these lengths cannot be built, so there is no full-size template to draw",
          ""},
         {{"--help"}, nullptr, kExitOk, "", ""},
 #ifdef _WIN32
