@@ -7,7 +7,9 @@
 #include "sheet/template_plan.h"
 #include "varnel/build_info.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <ostream>
 
 namespace varnel {
@@ -16,29 +18,54 @@ namespace {
 
 constexpr std::string_view kProgram = "varnel-sheet";
 
-constexpr std::array<OptionSpec, 6> kOptions {{
+// The papers' command-line words: "a4 or letter".
+std::string paperWords()
+{
+    std::string words;
+    for (std::size_t n = 0; n < std::size(kPapers); ++n)
+        words += std::string(n == 0 ? "" : n + 1 == std::size(kPapers) ? " or " : ", ") + std::string(kPapers[n].word);
+    return words;
+}
+
+#ifdef _WIN32
+const std::string kPageHelp = paperWords()
+    + "; by default the paper of your\n"
+      "Region settings";
+#else
+const std::string kPageHelp = paperWords()
+    + "; by default the paper your locale names\n"
+      "(LC_PAPER, then LC_MEASUREMENT)";
+#endif
+
+// The large sheets of each paper's series: "the smallest of A3 to A0\n(Tabloid
+// to ANSI E with Letter paper)".
+std::string largeSheetWords()
+{
+    std::string words;
+    for (const PaperFacts &paper : kPapers) {
+        const std::string series
+            = std::string(paper.largeSheets.front().name) + " to " + std::string(paper.largeSheets.back().name);
+        words += words.empty() ? "the smallest of " + series
+                               : "\n(" + series + " with " + std::string(paper.name) + " paper)";
+    }
+    return words;
+}
+
+const std::string kLargePageHelp = "write the full-size template alone on one large\n"
+                                   "page for a copy shop: "
+    + largeSheetWords()
+    + " that holds\n"
+      "it; .pdf or .svg";
+
+const std::array<OptionSpec, 6> kOptions {{
     {"--output", 'o', "FILE", "the file to write: .pdf, .svg or .png"},
     {"--feed-gap", 0, "MM",
      "below 137.5 MHz, narrow the feed gap to MM, as the\n"
      "notes allow: what it loses goes to the two end\n"
      "pieces at the feed side, half to each; the\n"
      "verticals stay the design's gap apart"},
-    {"--large-page",
-     0,
-     {},
-     "write the full-size template alone on one large\n"
-     "page for a copy shop: the smallest of A3 to A0\n"
-     "(Tabloid to ANSI E with Letter paper) that holds\n"
-     "it; .pdf or .svg"},
-#ifdef _WIN32
-    {"--page", 0, "SIZE",
-     "a4 or letter; by default the paper of your\n"
-     "Region settings"},
-#else
-    {"--page", 0, "SIZE",
-     "a4 or letter; by default the paper your locale names\n"
-     "(LC_PAPER, then LC_MEASUREMENT)"},
-#endif
+    {"--large-page", 0, {}, kLargePageHelp},
+    {"--page", 0, "SIZE", kPageHelp},
     {"--version", 'v', {}, "show the version and exit"},
     {"--help", 'h', {}, "show this help and exit"},
 }};
@@ -116,12 +143,11 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
         std::string size = *page;
         for (char &c : size)
             c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        if (size == "a4")
-            paper = Paper::A4;
-        else if (size == "letter")
-            paper = Paper::Letter;
-        else
-            return usageError("--page takes a4 or letter, not '" + escapedInput(*page) + "'");
+        const auto named = std::find_if(std::begin(kPapers), std::end(kPapers),
+                                        [&](const PaperFacts &facts) { return facts.word == size; });
+        if (named == std::end(kPapers))
+            return usageError("--page takes " + paperWords() + ", not '" + escapedInput(*page) + "'");
+        paper = named->paper;
     }
     if (largePage && sheetFormatFor(output) == SheetFormat::Png)
         return usageError("--large-page writes a .pdf or an .svg, not a .png");

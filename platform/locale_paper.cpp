@@ -1,6 +1,7 @@
 #include "platform/locale_paper.h"
 
 #include <clocale>
+#include <cmath>
 #include <string_view>
 
 #if defined(_WIN32)
@@ -30,10 +31,10 @@ std::optional<Paper> localePaper()
     };
     const unsigned int height = millimetres(_NL_PAPER_HEIGHT);
     const unsigned int width = millimetres(_NL_PAPER_WIDTH);
-    if (height == 279 && width == 216)
-        return Paper::Letter;
-    if (height == 297 && width == 210)
-        return Paper::A4;
+    for (const PaperFacts &paper : kPapers) {
+        if (std::lround(paper.width) == long(width) && std::lround(paper.height) == long(height))
+            return paper.paper;
+    }
 #endif
     return std::nullopt;
 }
@@ -41,12 +42,16 @@ std::optional<Paper> localePaper()
 Paper userPaper()
 {
 #if defined(_WIN32)
-    // 1 is Letter, 5 Legal: the US sizes; 9 is A4.
     DWORD size = 0;
     if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IPAPERSIZE | LOCALE_RETURN_NUMBER,
-                        reinterpret_cast<LPWSTR>(&size), sizeof size / sizeof(wchar_t))
-        && (size == 1 || size == 5))
-        return Paper::Letter;
+                        reinterpret_cast<LPWSTR>(&size), sizeof size / sizeof(wchar_t))) {
+        for (const PaperFacts &paper : kPapers) {
+            for (const unsigned code : paper.windowsCodes) {
+                if (code != 0 && code == size)
+                    return paper.paper;
+            }
+        }
+    }
     return Paper::A4;
 #else
     if (const std::optional<Paper> paper = localePaper())

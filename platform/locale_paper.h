@@ -2,15 +2,15 @@
 // libraries have no such category, and the measurement system decides.
 #pragma once
 
+#include "platform/paper.h"
+
 #include <optional>
 
 namespace varnel {
 
-enum class Paper { A4, Letter };
-
 // The paper of the C library's current LC_PAPER when a locale of the user's
-// sets it (not C or POSIX, whose A4 is nobody's choice) and it is A4 or
-// Letter; nothing otherwise. setlocale(LC_ALL, "") comes first.
+// sets it (not C or POSIX, whose A4 is nobody's choice) and it is one of
+// kPapers; nothing otherwise. setlocale(LC_ALL, "") comes first.
 std::optional<Paper> localePaper();
 
 // The paper the user works with: LC_PAPER's where it names one; failing

@@ -42,7 +42,8 @@ SheetData computeSheet(const std::string &input, const std::string &decimalSepar
 
 PageSize pageMillimetres(Paper page)
 {
-    return page == Paper::Letter ? PageSize {215.9, 279.4} : PageSize {210, 297};
+    const PaperFacts &paper = paperFacts(page);
+    return {paper.width, paper.height};
 }
 
 std::string shownFrequency(const SheetData &data)

@@ -34,13 +34,7 @@ std::string number(double value, const SheetData &data)
 
 std::string paperName(Paper page)
 {
-    return page == Paper::Letter ? "Letter" : "A4";
-}
-
-// "an A4 sheet", "a Letter sheet".
-std::string aSheetOf(Paper page)
-{
-    return page == Paper::Letter ? "a Letter" : "an A4";
+    return std::string(paperFacts(page).name);
 }
 
 PageSize turned(PageSize size, bool landscape)
@@ -269,16 +263,6 @@ Rect tileWindowOnPage(const SheetData &data, const TemplatePlan &plan)
 
 LargePage largePage(const SheetData &data)
 {
-    struct Sheet
-    {
-        const char *name;
-        PageSize size;
-    };
-    static constexpr Sheet iso[] = {{"A3", {297, 420}}, {"A2", {420, 594}}, {"A1", {594, 841}}, {"A0", {841, 1189}}};
-    static constexpr Sheet us[] = {{"Tabloid", {279.4, 431.8}},
-                                   {"ANSI C", {431.8, 558.8}},
-                                   {"ANSI D", {558.8, 863.6}},
-                                   {"ANSI E", {863.6, 1117.6}}};
     const double loop = loopWidth(data);
     const double vertical = verticalLength(data);
     const auto holds = [&](PageSize size) {
@@ -286,10 +270,10 @@ LargePage largePage(const SheetData &data)
             && loop <= size.height - 2 * kTemplateMargin - kTemplateTitleHeight - kTemplateFootHeight;
     };
     LargePage large;
-    for (const Sheet &sheet : data.page == Paper::Letter ? us : iso) {
-        if (holds(sheet.size)) {
+    for (const SheetSize &sheet : paperFacts(data.page).largeSheets) {
+        if (holds({sheet.width, sheet.height})) {
             large.name = sheet.name;
-            large.size = sheet.size;
+            large.size = {sheet.width, sheet.height};
             break;
         }
     }
@@ -319,7 +303,7 @@ std::string templateNote(const SheetData &data, const TemplatePlan &plan)
 {
     const std::string printIt = "Print it at 100 % (actual size, no fit to page) and check both bars.";
     const std::string printThem = "Print them at 100 % (actual size, no fit to page) and check both bars";
-    const std::string tape = "the verticals are longer than " + aSheetOf(data.page)
+    const std::string tape = "the verticals are longer than " + std::string(paperFacts(data.page).withArticle)
         + " page holds, so the cut list and a tape serve for them";
     switch (plan.kind) {
     case TemplatePlan::Kind::None:
