@@ -57,8 +57,10 @@ const std::string kLargePageHelp = "write the full-size template alone on one la
     + " that holds\n"
       "it; .pdf or .svg";
 
+const std::string kOutputHelp = "the file to write: " + suffixWords();
+
 const std::array<OptionSpec, 6> kOptions {{
-    {"--output", 'o', "FILE", "the file to write: .pdf, .svg or .png"},
+    {"--output", 'o', "FILE", kOutputHelp},
     {"--feed-gap", 0, "MM",
      "below 137.5 MHz, narrow the feed gap to MM, as the\n"
      "notes allow: what it loses goes to the two end\n"
@@ -109,7 +111,7 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
     if (!line.error.empty())
         return usageError(line.error);
     std::vector<std::string> frequencies;
-    std::string output;
+    SheetRequest request;
     std::optional<std::string> page;
     std::optional<std::string> feedGap;
     bool largePage = false;
@@ -122,7 +124,7 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
         if (!item.option)
             frequencies.push_back(item.value);
         else if (name == "--output")
-            output = item.value;
+            request.output = item.value;
         else if (name == "--page")
             page = item.value;
         else if (name == "--feed-gap")
@@ -132,31 +134,36 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
     }
     if (frequencies.size() != 1)
         return usageError("give one frequency in MHz");
-    if (output.empty())
-        return usageError("give the file to write with -o FILE (.pdf, .svg or .png)");
+    request.frequency = frequencies.front();
+    if (request.output.empty())
+        return usageError("give the file to write with -o FILE (" + suffixWords() + ")");
     // The name's bytes as given: a file name need not be in the locale's
     // encoding, nor in any.
-    if (!sheetFormatFor(output))
-        return usageError(escapedPath(output) + ": the file's suffix must be .pdf, .svg or .png");
-    Paper paper = system.paper;
+    const std::optional<SheetFormat> format = sheetFormatFor(request.output);
+    if (!format)
+        return usageError(escapedPath(request.output) + ": the file's suffix must be " + suffixWords());
+    request.format = *format;
+    const SheetFormatFacts &facts = formatFacts(request.format);
+    request.paper = system.paper;
     if (page) {
         std::string size = *page;
         for (char &c : size)
             c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         const auto named = std::find_if(std::begin(kPapers), std::end(kPapers),
-                                        [&](const PaperFacts &facts) { return facts.word == size; });
+                                        [&](const PaperFacts &paper) { return paper.word == size; });
         if (named == std::end(kPapers))
             return usageError("--page takes " + paperWords() + ", not '" + escapedInput(*page) + "'");
-        paper = named->paper;
+        request.paper = named->paper;
     }
-    if (largePage && sheetFormatFor(output) == SheetFormat::Png)
-        return usageError("--large-page writes a .pdf or an .svg, not a .png");
-    std::optional<float> gap;
+    if (largePage && !facts.largePage)
+        return usageError("--large-page writes " + largePageSuffixWords() + ", not "
+                          + std::string(facts.suffixWithArticle));
+    request.pages = largePage ? SheetPages::LargeTemplate : facts.pages;
     if (feedGap) {
         const SingleParse parsed = parseSingle(*feedGap, system.decimalSeparator);
         if (parsed.error != ErrorKind::None)
             return usageError("--feed-gap takes a width in mm, not '" + escapedInput(*feedGap) + "'");
-        gap = parsed.value;
+        request.feedGap = parsed.value;
     }
     std::optional<long long> epoch;
     if (system.sourceDateEpoch) {
@@ -165,32 +172,28 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
             return usageError("SOURCE_DATE_EPOCH must be whole seconds since 1970 up to the year 9999, not '"
                               + escapedInput(*system.sourceDateEpoch) + "'");
     }
+    request.created = epoch.value_or(system.now);
+    request.date = epoch ? isoDate(*epoch) : system.today;
 
-    SheetData data = computeSheet(frequencies.front(), system.decimalSeparator);
+    SheetData data = computeSheet(request, system.decimalSeparator);
     if (data.texts.error != ErrorKind::None)
         return fail(kExitCannotCompute,
-                    "'" + shortenedForMessage(escapedInput(frequencies.front()))
+                    "'" + shortenedForMessage(escapedInput(request.frequency))
                         + "': " + std::string(errorName(data.texts.error)));
     if (const std::string refusal = sheetRefusal(data); !refusal.empty())
         return fail(kExitCannotCompute, refusal);
-    if (gap) {
-        if (const std::string refusal = feedGapRefusal(data, *gap); !refusal.empty())
+    if (request.feedGap) {
+        if (const std::string refusal = feedGapRefusal(data, *request.feedGap); !refusal.empty())
             return fail(kExitUsage, refusal);
-        data.feedGap = gap;
     }
-    data.page = paper;
-    if (largePage) {
-        const char *aFormat = sheetFormatFor(output) == SheetFormat::Svg ? "an SVG" : "a PDF";
-        if (const std::string refusal = largePageRefusal(data, aFormat); !refusal.empty())
+    if (request.pages == SheetPages::LargeTemplate) {
+        if (const std::string refusal = largePageRefusal(data, facts.withArticle); !refusal.empty())
             return fail(kExitCannotCompute, refusal);
     }
-    data.date = epoch ? isoDate(*epoch) : system.today;
     data.version = VARNEL_VERSION;
 
     bool cannotDraw = false;
-    if (const std::string error
-        = writeSheet(output, data, epoch.value_or(system.now), system.png, largePage, &cannotDraw);
-        !error.empty())
+    if (const std::string error = writeSheet(request, data, system.png, &cannotDraw); !error.empty())
         return fail(cannotDraw ? kExitCannotCompute : kExitWriteFailed, escapedPath(error));
     for (const std::string &warning : sheetWarnings(data))
         err << kProgram << ": warning: " << warning << '\n';

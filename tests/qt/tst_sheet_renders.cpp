@@ -30,6 +30,16 @@ private:
 
 namespace {
 
+// The file a request for `format` makes, at 2025-12-09 00:00 UTC.
+SheetFile fileOf(SheetFormat format, const SheetData &data)
+{
+    SheetRequest request;
+    request.format = format;
+    request.pages = formatFacts(format).pages;
+    request.created = 1765238400;
+    return sheetFile(request, data, {});
+}
+
 SheetData sheetFor(const std::string &frequency, Paper paper)
 {
     SheetData data = computeSheet(frequency, ".");
@@ -79,8 +89,8 @@ void TestSheetRenders::readersTakeIt()
     QVERIFY(m_folder.isValid());
     const SheetData data = sheetFor(frequency.toStdString(), Paper(paper));
     const QString base = m_folder.filePath(frequency);
-    const SheetFile pdf = sheetFile(SheetFormat::Pdf, data, 1765238400, {});
-    const SheetFile svg = sheetFile(SheetFormat::Svg, data, 1765238400, {});
+    const SheetFile pdf = fileOf(SheetFormat::Pdf, data);
+    const SheetFile svg = fileOf(SheetFormat::Svg, data);
     QVERIFY(pdf.error.empty() && svg.error.empty());
     const QString pdfPath = writeFile(base + QStringLiteral(".pdf"), pdf.bytes);
     const QString svgPath = writeFile(base + QStringLiteral(".svg"), svg.bytes);
@@ -192,7 +202,7 @@ void TestSheetRenders::checkBarMeasures()
     const std::vector<PagePromises> pages = describeSheet(data, SheetPages::WithTemplate).promises;
     QVERIFY(int(pages.size()) >= page);
     const QString base = m_folder.filePath(QStringLiteral("bar-") + frequency);
-    const QString pdfPath = writeFile(base + QStringLiteral(".pdf"), sheetFile(SheetFormat::Pdf, data, 0, {}).bytes);
+    const QString pdfPath = writeFile(base + QStringLiteral(".pdf"), fileOf(SheetFormat::Pdf, data).bytes);
     QString failure;
     run(QStringLiteral(VARNEL_PDFTOPPM),
         {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
