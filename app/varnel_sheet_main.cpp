@@ -45,6 +45,11 @@ varnel::SheetFile paintPng(const std::vector<varnel::Page> &pages)
                 tried = dlerror();
             continue;
         }
+        const auto boundary = reinterpret_cast<VarnelSheetPngBoundary>(dlsym(module, kSheetPngBoundarySymbol));
+        if (!boundary || boundary() != sheetPngBoundary())
+            return {{},
+                    "PNG is drawn by " + place + ", which belongs to another build of varnel-sheet"
+                        + "; reinstall varnel, or write the sheet as PDF or SVG"};
         const auto paint = reinterpret_cast<VarnelSheetPng>(dlsym(module, kSheetPngSymbol));
         varnel::SheetFile file;
         if (!paint || !paint(pages, file.bytes))

@@ -23,6 +23,12 @@ void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &mes
 
 } // namespace
 
+extern "C" Q_DECL_EXPORT const char *varnelSheetPngBoundary()
+{
+    static const std::string boundary = sheetPngBoundary();
+    return boundary.c_str();
+}
+
 extern "C" Q_DECL_EXPORT bool varnelSheetPng(const std::vector<varnel::Page> &pages, std::string &png)
 {
     // Fonts and painting, no window: the offscreen platform serves anywhere.
