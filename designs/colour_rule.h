@@ -10,18 +10,11 @@
 #pragma once
 
 #include "designs/window_design.h"
+#include "numbers/rgb.h"
 
 #include <cstdint>
 
 namespace varnel {
-
-struct Rgb
-{
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend constexpr bool operator==(const Rgb &, const Rgb &) = default;
-};
 
 constexpr Rgb rgbOf(std::uint32_t rrggbb)
 {

@@ -6,6 +6,8 @@
 // system.
 #pragma once
 
+#include "numbers/rgb.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -47,13 +49,6 @@ struct Rect
     }
 };
 
-struct Rgb
-{
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    bool operator==(const Rgb &) const = default;
-};
 inline constexpr Rgb kBlack {0, 0, 0};
 inline constexpr Rgb kWhite {255, 255, 255};
 

@@ -14,20 +14,14 @@ namespace {
 
 constexpr double kPointsPerMillimetre = 72 / 25.4;
 
-std::string number(double value)
-{
-    return fixedDecimals(value, 4);
-}
-
 std::string point(Point p)
 {
-    return number(p.x) + " " + number(p.y);
+    return vectorNumber(p.x) + " " + vectorNumber(p.y);
 }
 
 std::string colour(Rgb rgb)
 {
-    return fixedDecimals(rgb.red / 255.0, 4) + " " + fixedDecimals(rgb.green / 255.0, 4) + " "
-        + fixedDecimals(rgb.blue / 255.0, 4);
+    return vectorNumber(rgb.red / 255.0) + " " + vectorNumber(rgb.green / 255.0) + " " + vectorNumber(rgb.blue / 255.0);
 }
 
 // A string's bytes in PDF's literal syntax; bytes outside printable ASCII
@@ -106,7 +100,7 @@ const char *joinOperator(Join join)
 
 void setStroke(std::string &out, const Stroke &stroke)
 {
-    out += number(stroke.width) + " w " + capOperator(stroke.cap) + " " + joinOperator(stroke.join) + " "
+    out += vectorNumber(stroke.width) + " w " + capOperator(stroke.cap) + " " + joinOperator(stroke.join) + " "
         + colour(stroke.colour) + " RG\n";
 }
 
@@ -165,8 +159,8 @@ struct ContentWriter
             out += "h\n";
             break;
         case Shape::Kind::Rectangle:
-            out += point({shape.bounds.x, shape.bounds.y}) + " " + number(shape.bounds.width) + " "
-                + number(shape.bounds.height) + " re\n";
+            out += point({shape.bounds.x, shape.bounds.y}) + " " + vectorNumber(shape.bounds.width) + " "
+                + vectorNumber(shape.bounds.height) + " re\n";
             break;
         case Shape::Kind::Ellipse:
             ellipsePath(out, shape.bounds);
@@ -186,7 +180,7 @@ struct ContentWriter
             return;
         }
         out += colour(run.colour) + " rg\nBT /" + (run.font.face == Face::Bold ? "F2 " : "F1 ")
-            + number(run.font.points * kMillimetresPerPoint) + " Tf 1 0 0 -1 " + point(run.origin) + " Tm "
+            + vectorNumber(run.font.points * kMillimetresPerPoint) + " Tf 1 0 0 -1 " + point(run.origin) + " Tm "
             + literal(*bytes) + " Tj ET\n";
     }
 
@@ -194,8 +188,8 @@ struct ContentWriter
     // the scope is a state of its own, entered and left afresh.
     void operator()(const Clipped &clipped)
     {
-        out += "Q\n" + millimetres + point({clipped.rect.x, clipped.rect.y}) + " " + number(clipped.rect.width) + " "
-            + number(clipped.rect.height) + " re W n\n";
+        out += "Q\n" + millimetres + point({clipped.rect.x, clipped.rect.y}) + " " + vectorNumber(clipped.rect.width)
+            + " " + vectorNumber(clipped.rect.height) + " re W n\n";
         for (const Drawn &item : clipped.items)
             std::visit(*this, item);
         out += "Q\n" + millimetres;
@@ -206,8 +200,8 @@ struct ContentWriter
 // mm, y down.
 bool contentStream(const Page &page, std::string &out, std::string &error)
 {
-    const std::string millimetres = "q\n" + number(kPointsPerMillimetre) + " 0 0 " + number(-kPointsPerMillimetre)
-        + " 0 " + number(page.height * kPointsPerMillimetre) + " cm\n2 M\n";
+    const std::string millimetres = "q\n" + vectorNumber(kPointsPerMillimetre) + " 0 0 "
+        + vectorNumber(-kPointsPerMillimetre) + " 0 " + vectorNumber(page.height * kPointsPerMillimetre) + " cm\n2 M\n";
     out = millimetres;
     ContentWriter writer {out, millimetres, error};
     for (const Item &item : page.items)
@@ -282,8 +276,8 @@ PdfResult writePdf(const std::vector<Page> &pages, const PdfInfo &info)
             result.bytes.clear();
             return result;
         }
-        object("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number(page.width * kPointsPerMillimetre) + " "
-               + number(page.height * kPointsPerMillimetre)
+        object("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + vectorNumber(page.width * kPointsPerMillimetre) + " "
+               + vectorNumber(page.height * kPointsPerMillimetre)
                + "] /Resources << /Font << /F1 3 0 R /F2 4 0 R >> >> /Contents " + std::to_string(7 + 2 * n)
                + " 0 R >>");
         object("<< /Length " + std::to_string(content.size()) + " >>\nstream\n" + content + "endstream");

@@ -25,11 +25,6 @@ std::string tapeOf(float length, const SheetData &data)
     return tape.empty() ? "-" : tape;
 }
 
-std::string number(double value, const SheetData &data)
-{
-    return formatDouble(value, data.decimalSeparator);
-}
-
 } // namespace
 
 SheetData computeSheet(const std::string &input, const std::string &decimalSeparator)
@@ -58,8 +53,8 @@ std::string sheetRefusal(const SheetData &data)
         || !(data.state.CenterGap > 0))
         return shownFrequency(data) + " MHz gives lengths that are not positive, so there is nothing to build";
     if (frequency < kSheetLowestMHz || frequency > kSheetHighestMHz)
-        return shownFrequency(data) + " MHz is outside the " + number(kSheetLowestMHz, data) + " to "
-            + number(kSheetHighestMHz, data) + " MHz a build sheet is drawn for";
+        return shownFrequency(data) + " MHz is outside the " + numberText(data, kSheetLowestMHz) + " to "
+            + numberText(data, kSheetHighestMHz) + " MHz a build sheet is drawn for";
     return {};
 }
 
@@ -121,6 +116,11 @@ FeedSide feedSide(const SheetData &data)
     return built;
 }
 
+std::string numberText(const SheetData &data, double value)
+{
+    return formatDouble(value, data.decimalSeparator);
+}
+
 std::string lengthText(const SheetData &data, double millimetres)
 {
     return millimetreText(millimetres, data.decimalSeparator);
@@ -135,7 +135,7 @@ std::string feedGapRefusal(const SheetData &data, float gap)
 {
     const std::string design = millimetres(data, Quantity::CenterGap);
     if (!(data.state.Frequency < kDesignPointMHz))
-        return "--feed-gap narrows the gap below " + number(kDesignPointMHz, data)
+        return "--feed-gap narrows the gap below " + numberText(data, kDesignPointMHz)
             + " MHz only; at and above it the gap stays the design's " + design + " mm";
     if (!(gap >= data.state.ElementDiameter))
         return "--feed-gap " + formatSingle(gap, data.decimalSeparator) + " is narrower than the "
@@ -153,11 +153,11 @@ std::string feedGapNote(const SheetData &data)
         return {};
     const double removed = built.verticalsApart - built.gap;
     return "The feed gap is narrowed from " + lengthText(data, built.verticalsApart) + " to "
-        + lengthText(data, built.gap) + " mm, as the notes allow below " + number(kDesignPointMHz, data) + " MHz: the "
-        + lengthText(data, removed) + " mm taken out are added to the two end pieces at the feed side (" + "END "
-        + millimetres(data, Quantity::HorizontalEnd) + " becomes " + lengthText(data, built.end) + " mm, the rest "
-        + lengthText(data, feedSideRestMillimetres(data.state)) + " becomes " + lengthText(data, built.rest)
-        + " mm), so the feed side stays " + millimetres(data, Quantity::HorizontalSide)
+        + lengthText(data, built.gap) + " mm, as the notes allow below " + numberText(data, kDesignPointMHz)
+        + " MHz: the " + lengthText(data, removed) + " mm taken out are added to the two end pieces at the feed side ("
+        + "END " + millimetres(data, Quantity::HorizontalEnd) + " becomes " + lengthText(data, built.end)
+        + " mm, the rest " + lengthText(data, feedSideRestMillimetres(data.state)) + " becomes "
+        + lengthText(data, built.rest) + " mm), so the feed side stays " + millimetres(data, Quantity::HorizontalSide)
         + " mm, the gap's centre stays where it was and the verticals stay " + lengthText(data, built.verticalsApart)
         + " mm apart.";
 }

@@ -76,6 +76,9 @@ struct FeedSide
     bool narrowed = false;
 };
 FeedSide feedSide(const SheetData &data);
+// A number in the sheet's notation: up to 15 digits, the locale's
+// separator.
+std::string numberText(const SheetData &data, double value);
 // A length in mm and inch, in the window's notation.
 std::string lengthText(const SheetData &data, double millimetres);
 std::string inchLengthText(const SheetData &data, double millimetres);

@@ -9,11 +9,6 @@ namespace varnel {
 
 namespace {
 
-std::string number(double value)
-{
-    return fixedDecimals(value, 4);
-}
-
 std::string colour(Rgb rgb)
 {
     constexpr char digits[] = "0123456789abcdef";
@@ -53,8 +48,8 @@ std::string strokeAttributes(const Stroke &stroke)
 {
     const char *cap = stroke.cap == Cap::Round ? "round" : stroke.cap == Cap::Square ? "square" : "butt";
     const char *join = stroke.join == Join::Round ? "round" : stroke.join == Join::Bevel ? "bevel" : "miter";
-    return " stroke=\"" + colour(stroke.colour) + "\" stroke-width=\"" + number(stroke.width) + "\" stroke-linecap=\""
-        + cap + "\" stroke-linejoin=\"" + join + "\" stroke-miterlimit=\"2\"";
+    return " stroke=\"" + colour(stroke.colour) + "\" stroke-width=\"" + vectorNumber(stroke.width)
+        + "\" stroke-linecap=\"" + cap + "\" stroke-linejoin=\"" + join + "\" stroke-miterlimit=\"2\"";
 }
 
 std::string points(const std::vector<Point> &points)
@@ -63,7 +58,7 @@ std::string points(const std::vector<Point> &points)
     for (const Point &p : points) {
         if (!text.empty())
             text += ' ';
-        text.append(number(p.x)).append(",").append(number(p.y));
+        text.append(vectorNumber(p.x)).append(",").append(vectorNumber(p.y));
     }
     return text;
 }
@@ -93,21 +88,22 @@ struct ElementWriter
             svg += "<polygon points=\"" + points(shape.points) + "\"" + paint + "/>\n";
             break;
         case Shape::Kind::Rectangle:
-            svg += "<rect x=\"" + number(b.x) + "\" y=\"" + number(b.y) + "\" width=\"" + number(b.width)
-                + "\" height=\"" + number(b.height) + "\"" + paint + "/>\n";
+            svg += "<rect x=\"" + vectorNumber(b.x) + "\" y=\"" + vectorNumber(b.y) + "\" width=\""
+                + vectorNumber(b.width) + "\" height=\"" + vectorNumber(b.height) + "\"" + paint + "/>\n";
             break;
         case Shape::Kind::Ellipse:
-            svg += "<ellipse cx=\"" + number(b.x + b.width / 2) + "\" cy=\"" + number(b.y + b.height / 2) + "\" rx=\""
-                + number(b.width / 2) + "\" ry=\"" + number(b.height / 2) + "\"" + paint + "/>\n";
+            svg += "<ellipse cx=\"" + vectorNumber(b.x + b.width / 2) + "\" cy=\"" + vectorNumber(b.y + b.height / 2)
+                + "\" rx=\"" + vectorNumber(b.width / 2) + "\" ry=\"" + vectorNumber(b.height / 2) + "\"" + paint
+                + "/>\n";
             break;
         }
     }
 
     void operator()(const TextRun &run)
     {
-        svg += "<text x=\"" + number(run.origin.x) + "\" y=\"" + number(run.origin.y)
+        svg += "<text x=\"" + vectorNumber(run.origin.x) + "\" y=\"" + vectorNumber(run.origin.y)
             + "\" font-family=\"Helvetica, Arial, 'Liberation Sans', sans-serif\" font-size=\""
-            + number(run.font.points * kMillimetresPerPoint) + "\""
+            + vectorNumber(run.font.points * kMillimetresPerPoint) + "\""
             + (run.font.face == Face::Bold ? " font-weight=\"bold\"" : "") + " fill=\"" + colour(run.colour) + "\">"
             + escaped(run.text) + "</text>\n";
     }
@@ -116,9 +112,9 @@ struct ElementWriter
     {
         const std::string id = "clip" + std::to_string(++clips);
         const Rect &r = clipped.rect;
-        svg += "<clipPath id=\"" + id + "\"><rect x=\"" + number(r.x) + "\" y=\"" + number(r.y) + "\" width=\""
-            + number(r.width) + "\" height=\"" + number(r.height) + "\"/></clipPath>\n<g clip-path=\"url(#" + id
-            + ")\">\n";
+        svg += "<clipPath id=\"" + id + "\"><rect x=\"" + vectorNumber(r.x) + "\" y=\"" + vectorNumber(r.y)
+            + "\" width=\"" + vectorNumber(r.width) + "\" height=\"" + vectorNumber(r.height)
+            + "\"/></clipPath>\n<g clip-path=\"url(#" + id + ")\">\n";
         for (const Drawn &item : clipped.items)
             std::visit(*this, item);
         svg += "</g>\n";
@@ -137,14 +133,14 @@ std::string writeSvg(const std::vector<Page> &pages, const std::string &title)
     }
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\""
-        + number(width) + "mm\" height=\"" + number(height) + "mm\" viewBox=\"0 0 " + number(width) + " "
-        + number(height) + "\" xml:space=\"preserve\">\n<title>" + escaped(title) + "</title>\n";
+        + vectorNumber(width) + "mm\" height=\"" + vectorNumber(height) + "mm\" viewBox=\"0 0 " + vectorNumber(width)
+        + " " + vectorNumber(height) + "\" xml:space=\"preserve\">\n<title>" + escaped(title) + "</title>\n";
     double top = 0;
     int clips = 0;
     ElementWriter writer {svg, clips};
     for (const Page &page : pages) {
-        svg += "<g transform=\"translate(0," + number(top) + ")\">\n<rect x=\"0\" y=\"0\" width=\"" + number(page.width)
-            + "\" height=\"" + number(page.height) + "\" fill=\"#ffffff\"/>\n";
+        svg += "<g transform=\"translate(0," + vectorNumber(top) + ")\">\n<rect x=\"0\" y=\"0\" width=\""
+            + vectorNumber(page.width) + "\" height=\"" + vectorNumber(page.height) + "\" fill=\"#ffffff\"/>\n";
         for (const Item &item : page.items)
             std::visit(writer, item);
         svg += "</g>\n";

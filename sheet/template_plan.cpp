@@ -27,11 +27,6 @@ double verticalLength(const SheetData &data)
     return static_cast<double>(data.state.VerticalHeight) + data.state.ElementDiameter;
 }
 
-std::string number(double value, const SheetData &data)
-{
-    return formatDouble(value, data.decimalSeparator);
-}
-
 std::string paperName(Paper page)
 {
     return std::string(paperFacts(page).name);
@@ -207,7 +202,7 @@ TemplatePlan templatePlan(const SheetData &data)
         }
     }
     if (best > kMostTiles) {
-        plan.why = "No full-size template: the loop with its tubing is " + number(std::round(extent), data)
+        plan.why = "No full-size template: the loop with its tubing is " + numberText(data, std::round(extent))
             + " mm across and would take " + std::to_string(best) + " " + paperName(data.page) + " sheets; "
             + (largePageRefusal(data, "a PDF").empty() ? "--large-page writes it on one large page for a copy shop."
                                                        : "at this size the cut list and a tape serve.");
@@ -294,9 +289,9 @@ std::string largePageRefusal(const SheetData &data, std::string_view aFormat)
     const PageSize size = largePage(data).size;
     if (size.width <= kLargestPage && size.height <= kLargestPage)
         return {};
-    return "--large-page: the template needs a page of " + number(size.width, data) + " by " + number(size.height, data)
-        + " mm, and " + std::string(aFormat) + " page is at most " + number(kLargestPage, data) + " by "
-        + number(kLargestPage, data) + " mm";
+    return "--large-page: the template needs a page of " + numberText(data, size.width) + " by "
+        + numberText(data, size.height) + " mm, and " + std::string(aFormat) + " page is at most "
+        + numberText(data, kLargestPage) + " by " + numberText(data, kLargestPage) + " mm";
 }
 
 std::string templateNote(const SheetData &data, const TemplatePlan &plan)

@@ -32,4 +32,11 @@ inline std::string fixedDecimals(double value, int decimals)
     return text;
 }
 
+// A length or a colour's share as both writers print it: to 0.0001 mm or
+// point, far finer than any printer draws.
+inline std::string vectorNumber(double value)
+{
+    return fixedDecimals(value, 4);
+}
+
 } // namespace varnel
