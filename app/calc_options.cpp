@@ -21,8 +21,8 @@ constexpr std::array<OptionSpec, 7> kOptions {{
      "on 146); at most 1000000 of them, and each\n"
      "number at most 15 digits, 9 decimals and\n"
      "below a billion MHz"},
-    {"--version", 'v', {}, "show the version and exit"},
-    {"--help", 'h', {}, "show this help and exit"},
+    kVersionOption,
+    kHelpOption,
 }};
 
 } // namespace

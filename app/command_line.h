@@ -20,6 +20,10 @@ struct OptionSpec
     std::string_view help = {}; // for --help; lines after the first indented
 };
 
+// The two options every program answers, last in each of their tables.
+inline constexpr OptionSpec kVersionOption {"--version", 'v', {}, "show the version and exit"};
+inline constexpr OptionSpec kHelpOption {"--help", 'h', {}, "show this help and exit"};
+
 // An option with its value, or an operand (a frequency), in command-line
 // order: varnel-calc computes in that order.
 struct CommandLineItem

@@ -23,8 +23,8 @@
 namespace {
 
 constexpr std::array<varnel::OptionSpec, 2> kOptions {{
-    {"--version", 'v', {}, "show the version and exit"},
-    {"--help", 'h', {}, "show this help and exit"},
+    varnel::kVersionOption,
+    varnel::kHelpOption,
 }};
 
 // Qt's own options, which every Qt program takes: those that take a value

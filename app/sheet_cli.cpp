@@ -68,8 +68,8 @@ const std::array<OptionSpec, 6> kOptions {{
      "verticals stay the design's gap apart"},
     {"--large-page", 0, {}, kLargePageHelp},
     {"--page", 0, "SIZE", kPageHelp},
-    {"--version", 'v', {}, "show the version and exit"},
-    {"--help", 'h', {}, "show this help and exit"},
+    kVersionOption,
+    kHelpOption,
 }};
 
 std::string usage()
