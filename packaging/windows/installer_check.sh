@@ -60,8 +60,11 @@ expected=$("$host_calc" --tsv 137.5 14.2 435 2>/dev/null)
 # The uninstaller runs from a copy of itself and returns at once; wait for
 # it to take away the last of its work (the folder goes before the Start-menu
 # entry and the registry key, so waiting for the folder alone is too short).
+# On a loaded machine the copy takes half a minute or more to finish; the
+# wait ends as soon as it has.
 "$wine" "$folder/uninstall.exe" /S || fail "the uninstaller exited with status $?"
-for _ in $(seq 100); do
+deadline=$(($(date +%s) + 180))
+while [ "$(date +%s)" -lt "$deadline" ]; do
     if [ ! -e "$folder" ] && [ ! -e "$menu" ] && ! "$wine" reg query "$key" >/dev/null 2>&1; then
         break
     fi
