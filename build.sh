@@ -123,7 +123,8 @@ if [ "$machine" = x86_64 ]; then
     ctest --preset windows >"$windows_log" 2>&1 &
     windows=$!
 fi
-# A bounded libFuzzer run over the compute path (VARNEL_FUZZ_SECONDS, default 60).
+# Bounded libFuzzer runs, side by side: the compute path and both tools' command
+# lines (VARNEL_FUZZ_SECONDS each, default 60).
 fuzz_status=0
 ctest --preset fuzz || fuzz_status=$?
 if [ "$machine" = x86_64 ]; then

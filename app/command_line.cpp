@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/exit_status.h"
+#include "numbers/unicode_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -61,7 +62,7 @@ CommandLine parseOptions(const std::vector<std::string> &args, std::span<const O
             }
             if (found && arg.size() > 2) {
                 if (found->valueName.empty()) {
-                    line.error = "unknown option '" + arg + "'";
+                    line.error = "unknown option '" + escapedInput(arg) + "'";
                     return line;
                 }
                 attached = arg.substr(2);
@@ -69,7 +70,8 @@ CommandLine parseOptions(const std::vector<std::string> &args, std::span<const O
             }
         }
         if (!found) {
-            line.error = "unknown option '" + std::string(name) + "'";
+            // Escaped like every echo: an option may hold a line break.
+            line.error = "unknown option '" + escapedInput(name) + "'";
             return line;
         }
         if (found->valueName.empty()) {

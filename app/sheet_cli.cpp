@@ -96,31 +96,40 @@ std::string usage()
 
 } // namespace
 
-int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, const SheetSystem &system)
+SheetPlan planSheet(const std::vector<std::string> &args, const SheetSystem &system)
 {
-    const auto fail = [&](int status, const std::string &message) {
-        err << kProgram << ": " << message << '\n';
-        return status;
+    SheetPlan plan;
+    const auto fail = [&](int status, std::string message) {
+        plan.status = status;
+        plan.failure = std::move(message);
+        return plan;
     };
-    const auto usageError = [&](const std::string &message) {
-        err << usageErrorText(kProgram, message);
-        return kExitUsage;
+    const auto usageError = [&](std::string message) {
+        plan.status = kExitUsage;
+        plan.usageError = std::move(message);
+        return plan;
+    };
+    const auto answer = [&](const char *what, std::string text) {
+        plan.status = kExitOk;
+        plan.answerOf = what;
+        plan.answer = std::move(text);
+        return plan;
     };
 
     const CommandLine line = parseOptions(withSystemHelpNames(args), kOptions);
     if (!line.error.empty())
         return usageError(line.error);
     std::vector<std::string> frequencies;
-    SheetRequest request;
+    SheetRequest &request = plan.request;
     std::optional<std::string> page;
     std::optional<std::string> feedGap;
     bool largePage = false;
     for (const CommandLineItem &item : line.items) {
         const std::string_view name = item.option ? item.option->name : std::string_view();
         if (name == "--help")
-            return writeAnswer(out, err, kProgram, "help", usage());
+            return answer("help", usage());
         if (name == "--version")
-            return writeAnswer(out, err, kProgram, "version", "varnel-sheet " VARNEL_VERSION "\n");
+            return answer("version", "varnel-sheet " VARNEL_VERSION "\n");
         if (!item.option)
             frequencies.push_back(item.value);
         else if (name == "--output")
@@ -175,7 +184,8 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
     request.created = epoch.value_or(system.now);
     request.date = epoch ? isoDate(*epoch) : system.today;
 
-    SheetData data = computeSheet(request, system.decimalSeparator);
+    SheetData &data = plan.data;
+    data = computeSheet(request, system.decimalSeparator);
     if (data.texts.error != ErrorKind::None)
         return fail(kExitCannotCompute,
                     "'" + shortenedForMessage(escapedInput(request.frequency))
@@ -191,11 +201,28 @@ int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::os
             return fail(kExitCannotCompute, refusal);
     }
     data.version = VARNEL_VERSION;
+    return plan;
+}
 
+int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, const SheetSystem &system)
+{
+    const SheetPlan plan = planSheet(args, system);
+    if (!plan.usageError.empty()) {
+        err << usageErrorText(kProgram, plan.usageError);
+        return plan.status;
+    }
+    if (!plan.failure.empty()) {
+        err << kProgram << ": " << plan.failure << '\n';
+        return plan.status;
+    }
+    if (plan.answerOf)
+        return writeAnswer(out, err, kProgram, plan.answerOf, plan.answer);
     bool cannotDraw = false;
-    if (const std::string error = writeSheet(request, data, system.png, &cannotDraw); !error.empty())
-        return fail(cannotDraw ? kExitCannotCompute : kExitWriteFailed, escapedPath(error));
-    for (const std::string &warning : sheetWarnings(data))
+    if (const std::string error = writeSheet(plan.request, plan.data, system.png, &cannotDraw); !error.empty()) {
+        err << kProgram << ": " << escapedPath(error) << '\n';
+        return cannotDraw ? kExitCannotCompute : kExitWriteFailed;
+    }
+    for (const std::string &warning : sheetWarnings(plan.data))
         err << kProgram << ": warning: " << warning << '\n';
     return kExitOk;
 }

@@ -23,6 +23,22 @@ struct SheetSystem
     PngPainter png; // none where PNG cannot be painted
 };
 
+// The command line read and checked and the sheet computed: all that comes
+// before the file is made. Where the run ends here, `status` says how, with
+// one of the texts below.
+struct SheetPlan
+{
+    int status = kExitOk;
+    std::string usageError; // a usage error's message
+    std::string failure; // why no sheet, in one line without the program's name
+    const char *answerOf = nullptr; // "help" or "version": `answer` is for standard output
+    std::string answer;
+    SheetRequest request;
+    SheetData data;
+    bool ready() const { return usageError.empty() && failure.empty() && !answerOf; }
+};
+SheetPlan planSheet(const std::vector<std::string> &args, const SheetSystem &system);
+
 // Runs the command line `args` (without the program name). Returns one of
 // the exit statuses.
 int runSheetCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, const SheetSystem &system);

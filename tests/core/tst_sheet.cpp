@@ -6,6 +6,7 @@
 #include "sheet/sheet_layout.h"
 #include "sheet/standard_fonts.h"
 #include "sheet/template_plan.h"
+#include "tests/shared/page_checks.h"
 #include "tests/shared/test_environment.h"
 
 #include <doctest.h>
@@ -75,89 +76,6 @@ double scaleOf(const std::string &text)
     return std::strtod(text.substr(0, colon).c_str(), nullptr) / std::strtod(text.substr(colon + 1).c_str(), nullptr);
 }
 
-// What an item covers on its page, its pen's reach included: half the pen
-// across each segment, past an end by its cap, and out to a mitred
-// corner's tip where the miter limit, 2, lets it stand. A clipped group
-// covers no more than its clip.
-struct Extent
-{
-    double left = INFINITY;
-    double top = INFINITY;
-    double right = -INFINITY;
-    double bottom = -INFINITY;
-
-    void add(Point p)
-    {
-        left = std::min(left, p.x);
-        top = std::min(top, p.y);
-        right = std::max(right, p.x);
-        bottom = std::max(bottom, p.y);
-    }
-    void add(const Rect &r, double reach)
-    {
-        add(Point {r.x - reach, r.y - reach});
-        add(Point {r.right() + reach, r.bottom() + reach});
-    }
-    void path(std::vector<Point> points, const Stroke &stroke, bool closed)
-    {
-        const double half = stroke.width / 2;
-        if (closed)
-            points.push_back(points.front());
-        const auto unit = [](Point from, Point to) {
-            const double length = std::hypot(to.x - from.x, to.y - from.y);
-            return length > 0 ? Point {(to.x - from.x) / length, (to.y - from.y) / length} : Point {};
-        };
-        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-            const Point u = unit(points[i], points[i + 1]);
-            const Point n {-u.y * half, u.x * half};
-            for (const Point &p : {points[i], points[i + 1]}) {
-                add(p + n);
-                add(p - n);
-            }
-            if (i + 2 < points.size() || closed) {
-                // The corner at points[i + 1] with the next segment.
-                const Point v = closed && i + 2 == points.size() ? unit(points[0], points[1])
-                                                                 : unit(points[i + 1], points[i + 2]);
-                const double cosine = -(u.x * v.x + u.y * v.y);
-                const double sinHalf = std::sqrt((1 - cosine) / 2);
-                const Point bisector = unit(Point {}, Point {v.x - u.x, v.y - u.y});
-                if (stroke.join == Join::Miter && sinHalf > 0 && 1 / sinHalf <= 2)
-                    add(points[i + 1] - bisector * (half / sinHalf));
-                if (stroke.join == Join::Round)
-                    add(Rect {points[i + 1].x, points[i + 1].y, 0, 0}, half);
-            }
-        }
-        if (!closed && stroke.cap != Cap::Flat) {
-            for (const Point &p : {points.front(), points.back()})
-                add(Rect {p.x, p.y, 0, 0}, half * (stroke.cap == Cap::Square ? std::sqrt(2.0) : 1));
-        }
-    }
-    void operator()(const Polyline &line)
-    {
-        if (line.points.size() >= 2)
-            path(line.points, line.stroke, false);
-    }
-    void operator()(const Shape &shape)
-    {
-        if (shape.kind == Shape::Kind::Polygon) {
-            for (const Point &p : shape.points)
-                add(p);
-            if (shape.stroke && shape.points.size() >= 2)
-                path(shape.points, *shape.stroke, true);
-        } else {
-            add(shape.bounds, shape.stroke ? shape.stroke->width / 2 : 0);
-        }
-    }
-    void operator()(const TextRun &run)
-    {
-        const double em = run.font.points * kMillimetresPerPoint;
-        add(Rect {run.origin.x, run.origin.y - em * kFontAscent, textWidth(run.font, run.text),
-                  em * (kFontAscent + kFontDescent)},
-            0);
-    }
-    void operator()(const Clipped &clipped) { add(clipped.rect, 0); }
-};
-
 struct SheetRow
 {
     const char *frequency;
@@ -217,15 +135,8 @@ TEST_CASE("every page whole and true to its scale")
             if (largePageRefusal(data, "a PDF").empty())
                 drawnPages.push_back(describeSheet(data, SheetPages::LargeTemplate).pages.at(0));
             for (std::size_t n = 0; n < drawnPages.size(); ++n) {
-                const Page &page = drawnPages[n];
-                for (const Item &item : page.items) {
-                    Extent extent;
-                    std::visit(extent, item);
-                    INFO("page " << n + 1 << " item " << &item - page.items.data() << " from " << extent.left << ", "
-                                 << extent.top << " to " << extent.right << ", " << extent.bottom);
-                    CHECK((extent.left >= 0 && extent.top >= 0 && extent.right <= page.width
-                           && extent.bottom <= page.height));
-                }
+                INFO("page " << n + 1);
+                CHECK(testing::offPage(drawnPages[n]) == "");
             }
             for (std::size_t n = 0; n < pages.size(); ++n) {
                 const PagePromises &page = pages[n];
@@ -771,6 +682,9 @@ TEST_CASE("varnel-sheet's command line")
          "varnel-sheet: --page takes a4 or letter, not 'a5'",
          ""},
         {{"--colour", "137.5", "-o", pdf}, nullptr, kExitUsage, "varnel-sheet: unknown option '--colour'", ""},
+        // An echo is escaped: the usage error stays one line.
+        {{"--out\nput", "137.5", "-o", pdf}, nullptr, kExitUsage, "varnel-sheet: unknown option '--out\\nput'", ""},
+        {{"-v\x01", "137.5"}, nullptr, kExitUsage, "varnel-sheet: unknown option '-v\\x01'", ""},
         {{"137.5", "-o", pdf},
          "1.5",
          kExitUsage,
