@@ -1,6 +1,8 @@
 // varnel-sheet: writes the build sheet for one frequency as PDF, SVG or PNG.
 // It opens no window and needs no display; Qt starts only to paint a PNG.
+#include "app/command_line.h"
 #include "app/sheet_cli.h"
+#include "numbers/unicode_text.h"
 #include "platform/locale_numbers.h"
 
 #include <clocale>
@@ -107,10 +109,14 @@ int wmain(int argc, wchar_t **argv)
 {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string arg(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, arg.data(), size, nullptr, nullptr);
-        args.push_back(std::move(arg));
+        // Strict: a name changed on the way would be another file's.
+        std::optional<std::string> arg = varnel::utf8Of(std::wstring_view(argv[i]));
+        if (!arg) {
+            std::cerr << varnel::usageErrorText(
+                "varnel-sheet", "argument " + std::to_string(i) + " is not valid Unicode: it holds a lone surrogate");
+            return varnel::kExitUsage;
+        }
+        args.push_back(std::move(*arg));
     }
     return run(args);
 }

@@ -163,6 +163,45 @@ InputLines::InputLines(std::istream &in)
         m_in.get();
 }
 
+std::optional<std::u16string> utf16Of(std::string_view utf8, BadText bad)
+{
+    std::u16string units;
+    units.reserve(utf8.size());
+    while (!utf8.empty()) {
+        const std::optional<char32_t> c = decodeUtf8(utf8);
+        if (!c && bad == BadText::Refuse)
+            return std::nullopt;
+        const char32_t character = c.value_or(0xFFFD);
+        if (character >= 0x10000) {
+            units += static_cast<char16_t>(0xD800 + ((character - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((character - 0x10000) & 0x3FF));
+        } else {
+            units += static_cast<char16_t>(character);
+        }
+    }
+    return units;
+}
+
+std::optional<std::string> utf8Of(std::u16string_view utf16, BadText bad)
+{
+    std::string utf8;
+    utf8.reserve(utf16.size());
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        const char32_t unit = utf16[i];
+        char32_t character = unit;
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00
+            && utf16[i + 1] <= 0xDFFF) {
+            character = 0x10000 + ((unit - 0xD800) << 10) + (utf16[++i] - 0xDC00);
+        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+            if (bad == BadText::Refuse)
+                return std::nullopt;
+            character = 0xFFFD;
+        }
+        appendUtf8(utf8, character);
+    }
+    return utf8;
+}
+
 bool InputLines::next(std::string &line)
 {
     if (m_encoding == Encoding::Utf8)

@@ -44,6 +44,29 @@ std::string escapedPath(std::string_view path);
 // own way.
 std::string validUtf8(std::string_view input);
 
+// UTF-8 to UTF-16, as the Windows API holds text, and back. Strict by
+// default: where the text is not valid (a byte that begins no UTF-8
+// character, a lone surrogate in UTF-16) there is nothing, never a text
+// shortened or changed. With Replace, each such byte or surrogate becomes
+// U+FFFD, for text that is only shown.
+enum class BadText { Refuse, Replace };
+std::optional<std::u16string> utf16Of(std::string_view utf8, BadText bad = BadText::Refuse);
+std::optional<std::string> utf8Of(std::u16string_view utf16, BadText bad = BadText::Refuse);
+#ifdef _WIN32
+// The same for the Windows API's wide strings, which are UTF-16.
+inline std::optional<std::wstring> wideOf(std::string_view utf8, BadText bad = BadText::Refuse)
+{
+    const std::optional<std::u16string> units = utf16Of(utf8, bad);
+    if (!units)
+        return std::nullopt;
+    return std::wstring(units->begin(), units->end());
+}
+inline std::optional<std::string> utf8Of(std::wstring_view wide, BadText bad = BadText::Refuse)
+{
+    return utf8Of(std::u16string(wide.begin(), wide.end()), bad);
+}
+#endif
+
 // A stream a line at a time, as UTF-8: in UTF-8 as it comes, or in UTF-16
 // where it begins with UTF-16's byte-order mark (as Notepad's "Unicode" and
 // PowerShell 5's ">" write files), little- or big-endian. What UTF-16

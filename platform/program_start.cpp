@@ -1,6 +1,7 @@
 #include "platform/program_start.h"
 
 #include "numbers/blanks.h"
+#include "numbers/unicode_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -93,22 +94,6 @@ StartResult systemFailure(std::string program, DWORD code)
     return failure(std::move(program), text + " (error " + std::to_string(code) + ")");
 }
 
-// Strict: text that is not UTF-8 is an error, never a shortened string.
-bool toWide(const std::string &text, std::wstring &wide)
-{
-    wide.clear();
-    if (text.empty())
-        return true;
-    const int size
-        = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (size <= 0)
-        return false;
-    wide.resize(static_cast<std::size_t>(size));
-    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), wide.data(),
-                               size)
-        == size;
-}
-
 constexpr const char *kWindowsShell = "the Windows shell";
 
 } // namespace
@@ -134,10 +119,13 @@ StartResult SystemProgramStarter::start(std::string_view commandLine, WindowStyl
     if (parsed.program.empty())
         return failure({}, "The command line names no program");
     const std::string shown = parsed.openWithDefaultHandler ? kWindowsShell : parsed.program;
-    std::wstring program;
-    std::wstring rest;
-    if (!toWide(parsed.program, program) || !toWide(parsed.rest, rest))
-        return systemFailure(shown, GetLastError());
+    // Strict: text that is not UTF-8 is an error, never a shortened string.
+    const std::optional<std::wstring> wideProgram = wideOf(parsed.program);
+    const std::optional<std::wstring> wideRest = wideOf(parsed.rest);
+    if (!wideProgram || !wideRest)
+        return systemFailure(shown, ERROR_NO_UNICODE_TRANSLATION);
+    const std::wstring &program = *wideProgram;
+    const std::wstring &rest = *wideRest;
 
     if (parsed.openWithDefaultHandler) {
         if (rest.empty())

@@ -1,6 +1,8 @@
 #include "platform/whole_file.h"
 
 #ifdef _WIN32
+#include "numbers/unicode_text.h"
+
 #include <windows.h>
 
 namespace varnel {
@@ -22,18 +24,7 @@ std::string reason(DWORD error)
         words.pop_back();
     if (words.empty())
         return "error " + std::to_string(error);
-    const int size = WideCharToMultiByte(CP_UTF8, 0, words.data(), int(words.size()), nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, words.data(), int(words.size()), text.data(), size, nullptr, nullptr);
-    return text;
-}
-
-std::wstring wide(const std::string &utf8)
-{
-    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), text.data(), size);
-    return text;
+    return utf8Of(words, BadText::Replace).value_or(std::string());
 }
 
 } // namespace
@@ -42,7 +33,11 @@ std::wstring wide(const std::string &utf8)
 // flushed before it takes the target's name in one step.
 std::string writeWholeFile(const std::string &path, std::string_view bytes)
 {
-    const std::wstring target = wide(path);
+    // A name that is not UTF-8 names no file Windows has.
+    const std::optional<std::wstring> wide = wideOf(path);
+    if (!wide)
+        return "the file's name is not valid UTF-8";
+    const std::wstring &target = *wide;
     const std::size_t slash = target.find_last_of(L"/\\:");
     const std::wstring folder = slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
     const std::wstring name = slash == std::wstring::npos ? target : target.substr(slash + 1);

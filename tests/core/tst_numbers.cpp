@@ -1,6 +1,7 @@
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
 #include "numbers/text_to_number.h"
+#include "numbers/unicode_text.h"
 
 #include <doctest.h>
 
@@ -248,5 +249,60 @@ TEST_CASE("Double to text")
     for (const auto &row : rows) {
         INFO(std::string(row.tag));
         CHECK(formatDouble(row.value, ".") == row.text);
+    }
+}
+
+// UTF-16 units written out by hand from the Unicode tables: U+00FC is one
+// unit, U+1F600 the pair D83D DE00. Strict, nothing for what is not text;
+// with Replace, U+FFFD (EF BF BD) in its place.
+TEST_CASE("text between UTF-8 and UTF-16")
+{
+    struct Row
+    {
+        const char *tag;
+        std::string utf8;
+        std::u16string utf16;
+        bool valid;
+    };
+    const Row rows[] = {
+        {"ASCII", "137.5 MHz", u"137.5 MHz", true},
+        {"empty", "", u"", true},
+        {"u umlaut", "f\xC3\xBCr", {u'f', 0x00FC, u'r'}, true},
+        {"astral", "\xF0\x9F\x98\x80", {0xD83D, 0xDE00}, true},
+        {"U+FFFF, the last unit", "\xEF\xBF\xBF", {0xFFFF}, true},
+        {"lone high surrogate",
+         "a\xEF\xBF\xBD"
+         "b",
+         {u'a', 0xD83D, u'b'},
+         false},
+        {"lone low surrogate at the end", "a\xEF\xBF\xBD", {u'a', 0xDE00}, false},
+        {"pair reversed", "\xEF\xBF\xBD\xEF\xBF\xBD", {0xDE00, 0xD83D}, false},
+    };
+    for (const Row &row : rows) {
+        INFO(row.tag);
+        const std::optional<std::string> back = utf8Of(row.utf16);
+        CHECK(back.has_value() == row.valid);
+        CHECK(utf8Of(row.utf16, BadText::Replace) == row.utf8);
+        if (row.valid) {
+            CHECK(*back == row.utf8);
+            CHECK(utf16Of(row.utf8) == row.utf16);
+        }
+    }
+    struct Bytes
+    {
+        const char *tag;
+        const char *utf8;
+    };
+    // Not UTF-8: refused whole, never converted in part.
+    const Bytes invalid[] = {
+        {"overlong slash", "a\xC0\xAF"},        {"overlong NUL", "\xE0\x80\x80"}, {"encoded surrogate", "\xED\xA0\xBD"},
+        {"above U+10FFFF", "\xF4\x90\x80\x80"}, {"cut short", "f\xC3"},           {"Latin-1", "f\xFCr"},
+    };
+    for (const Bytes &row : invalid) {
+        INFO(row.tag);
+        CHECK_FALSE(utf16Of(row.utf8).has_value());
+        const std::optional<std::u16string> shown = utf16Of(row.utf8, BadText::Replace);
+        REQUIRE(shown.has_value());
+        CHECK(shown->find(u'\uFFFD') != std::u16string::npos);
     }
 }

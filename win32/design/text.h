@@ -1,6 +1,8 @@
 // UTF-8, as the core speaks, to UTF-16, as the Windows API does, and back.
 #pragma once
 
+#include "numbers/unicode_text.h"
+
 #include <windows.h>
 
 #include <string>
@@ -8,25 +10,16 @@
 
 namespace varnel::win32 {
 
+// Texts from the core are UTF-8; a window's may hold whatever was pasted
+// into it, and is shown, so what UTF-16 cannot say becomes U+FFFD.
 inline std::wstring widen(std::string_view text)
 {
-    if (text.empty())
-        return {};
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
+    return wideOf(text, BadText::Replace).value_or(std::wstring());
 }
 
 inline std::string narrow(std::wstring_view text)
 {
-    if (text.empty())
-        return {};
-    const int size
-        = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
-    return utf8;
+    return utf8Of(text, BadText::Replace).value_or(std::string());
 }
 
 // A window's text, whatever its length.
