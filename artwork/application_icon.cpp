@@ -1,7 +1,7 @@
 // The application icon: a small tilted window, as an .ico file of pixel
 // drawings and as smooth renderings for icon themes.
 #include "artwork/asset_painters.h"
-#include "artwork/bitmap_files.h"
+#include "qt/drawing/bitmap_files.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 // The link's pointing hand, as a cursor file.
 #include "artwork/asset_painters.h"
-#include "artwork/bitmap_files.h"
+#include "qt/drawing/bitmap_files.h"
 
 namespace varnel::assets {
 

@@ -1,5 +1,5 @@
 #include "artwork/asset_painters.h"
-#include "artwork/bitmap_files.h"
+#include "qt/drawing/bitmap_files.h"
 #include "varnel/build_info.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "qt/design/application.h"
 
-#include "artwork/bitmap_files.h"
 #include "designs/window_design.h"
 #include "qt/design/to_qstring.h"
 #include "qt/design/window_builder.h"
+#include "qt/drawing/bitmap_files.h"
 #include "varnel/build_info.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "qt/design/cursors.h"
 
-#include "artwork/bitmap_files.h"
+#include "qt/drawing/bitmap_files.h"
 
 #include <QPixmap>
 

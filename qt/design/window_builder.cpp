@@ -1,10 +1,10 @@
 #include "qt/design/window_builder.h"
 
-#include "artwork/bitmap_files.h"
 #include "qt/design/cursors.h"
 #include "qt/design/keyboard.h"
 #include "qt/design/picture_box.h"
 #include "qt/design/to_qstring.h"
+#include "qt/drawing/bitmap_files.h"
 
 #include <QApplication>
 #include <QLabel>

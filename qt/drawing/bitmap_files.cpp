@@ -1,4 +1,4 @@
-#include "artwork/bitmap_files.h"
+#include "qt/drawing/bitmap_files.h"
 
 #include <QFile>
 
