@@ -33,7 +33,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-
 machine=$(uname -m)
 if [ "$mode" = test ]; then
     packages+=(clang-format desktop-file-utils appstream clang libclang-rt-dev locales poppler-utils qpdf mupdf-tools
-        librsvg2-bin libxml2-utils lintian
+        librsvg2-bin libxml2-utils fonts-urw-base35 lintian
         dpkg-dev weston valgrind time xvfb xauth libx11-dev libxdamage-dev git)
     if [ "$machine" = x86_64 ]; then
         packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis xdotool x11-apps g++-aarch64-linux-gnu qemu-user)

@@ -6,6 +6,7 @@
 #include "sheet/sheet_layout.h"
 #include "sheet/standard_fonts.h"
 #include "sheet/template_plan.h"
+#include "sheet/vector_numbers.h"
 #include "tests/shared/page_checks.h"
 #include "tests/shared/test_environment.h"
 
@@ -92,6 +93,8 @@ constexpr SheetRow kSheets[] = {
     {"5.34", ".", 2, 2}, // a large page of the loop's own size just inside the limit
     {"14,2", ",", 2, 2}, // 20 m, with a comma
     {"28.5", ".", 2, 2}, // 10 m: the template would take 28 sheets
+    {"39.59", ".", 2, 2}, // 15 sheets on A4, one more row than the most
+    {"39.6", ".", 15, 2}, // the most: the map and 12 tiles on A4; 15 sheets on Letter
     {"50.1", ".", 11, 12}, // 6 m: the map and 8 or 9 tiles
     {"100", ".", 7, 7}, // the map and 4 tiles
     {"137,5", ",", 6, 6}, // the map, 2 tiles and the vertical
@@ -224,6 +227,12 @@ TEST_CASE("the template fits, or the sheet says why")
          "No full-size template: the loop with its tubing is 14798 mm across and would take 5760 Letter sheets; at "
          "this size the cut list and a tape serve."},
         {"1296", Paper::A4, "No full-size template: these lengths cannot be built."},
+        // 687 mm: 3 by 4 portrait sheets of 194 by 239 mm hold it; at 39.59
+        // MHz it takes a fourth row (179 mm a row past the band).
+        {"39.6", Paper::A4, ""},
+        {"39.59", Paper::A4,
+         "No full-size template: the loop with its tubing is 687 mm across and would take 15 A4 sheets; --large-page "
+         "writes it on one large page for a copy shop."},
     };
     for (const Row &row : rows) {
         INFO(std::string(row.frequency));
@@ -245,17 +254,23 @@ TEST_CASE("a template across sheets")
         const char *frequency;
         Paper paper;
         std::size_t sheets;
+        bool landscape;
     };
     const Row rows[] = {
-        {"137.5", Paper::A4, 2}, // the design point
-        {"137.5", Paper::Letter, 2}, {"100", Paper::A4, 4}, {"50.1", Paper::A4, 8}, // 6 m, landscape
-        {"50.1", Paper::Letter, 9},
+        // 206.5 mm: two sheets side by side upright or one above the other
+        // on their side; portrait on a tie.
+        {"137.5", Paper::A4, 2, false},    {"137.5", Paper::Letter, 2, false}, {"100", Paper::A4, 4, false},
+        {"50.1", Paper::A4, 8, true}, // 6 m: 2 by 4 on their side, not 3 by 3 upright
+        {"50.1", Paper::Letter, 9, false}, {"39.6", Paper::A4, 12, false}, // the most sheets a template takes
     };
     for (const Row &row : rows) {
         const std::string sheet = std::string(row.frequency) + (row.paper == Paper::A4 ? " on A4" : " on Letter");
         INFO(sheet);
         const SheetData data = sheetFor(row.frequency, ".", row.paper);
-        const std::vector<PagePromises> pages = describeSheet(data, SheetPages::WithTemplate).promises;
+        const SheetLayout layout = describeSheet(data, SheetPages::WithTemplate);
+        const std::vector<PagePromises> &pages = layout.promises;
+        REQUIRE(layout.pages.size() > 3); // the sheet, the notes, the map, then the tiles
+        CHECK((layout.pages[3].width > layout.pages[3].height) == row.landscape);
         std::vector<const PagePromises *> tiles;
         const PagePromises *map = nullptr;
         for (const PagePromises &page : pages) {
@@ -569,6 +584,73 @@ TEST_CASE("the format by the file's suffix")
     }
 }
 
+// Numbers as the PDF and SVG write them: rounded to 0.0001 from the binary
+// value, worked out by hand. A4's 210 by 297 mm are 595.27559... by
+// 841.88976... points.
+TEST_CASE("numbers as the files write them")
+{
+    struct Row
+    {
+        double value;
+        const char *text;
+    };
+    const Row rows[] = {
+        {210 * 72 / 25.4, "595.2756"},
+        {297 * 72 / 25.4, "841.8898"},
+        {594 * 72 / 25.4, "1683.7795"}, // A1's width: 1683.77952...
+        {612, "612"},
+        {0.5, "0.5"},
+        {-12.25, "-12.25"},
+        {0.00004, "0"},
+        {-0.00004, "0"}, // never "-0"
+        {0.00006, "0.0001"},
+        {-0.00006, "-0.0001"},
+        {2.83464566929, "2.8346"}, // points in a mm
+        {1e9, "1000000000"},
+        {0.12344999, "0.1234"},
+        {0.12345001, "0.1235"},
+    };
+    for (const Row &row : rows) {
+        INFO(row.value);
+        CHECK(vectorNumber(row.value) == row.text);
+    }
+}
+
+// The PDF's cross-reference table read as a reader reads it, by this test
+// rather than by the writer: startxref points at it, it has an entry for
+// every object up to /Size, and each entry's offset is where that object
+// begins.
+TEST_CASE("the PDF's cross-reference table")
+{
+    for (const char *frequency : {"137.5", "50.1", "435"}) {
+        INFO(frequency);
+        SheetData data = sheetFor(frequency, ".", Paper::A4);
+        SheetRequest request;
+        const std::string pdf = sheetFile(request, data, {}).bytes;
+        const std::size_t startxref = pdf.rfind("startxref\n");
+        REQUIRE(startxref != std::string::npos);
+        const std::size_t table = std::stoul(pdf.substr(startxref + 10));
+        REQUIRE(pdf.compare(table, 7, "xref\n0 ") == 0);
+        const std::size_t count = std::stoul(pdf.substr(table + 7));
+        CHECK(pdf.find("/Size " + std::to_string(count) + " ") != std::string::npos);
+        std::size_t entry = pdf.find('\n', table + 7) + 1;
+        CHECK(pdf.compare(entry, 20, "0000000000 65535 f \n") == 0);
+        std::size_t objects = 0;
+        for (std::size_t n = 1; n < count; ++n) {
+            entry += 20;
+            const std::size_t offset = std::stoul(pdf.substr(entry, 10));
+            CHECK(pdf.compare(entry + 10, 10, " 00000 n \n") == 0);
+            const std::string header = std::to_string(n) + " 0 obj\n";
+            CHECK(pdf.compare(offset, header.size(), header) == 0);
+            ++objects;
+        }
+        // Five objects and two for each page: the page and its contents.
+        const std::size_t pages = describeSheet(data, SheetPages::WithTemplate).pages.size();
+        CHECK(objects == 5 + 2 * pages);
+        CHECK(pdf.compare(entry + 20, 7, "trailer") == 0);
+    }
+}
+
 // Widths as Adobe publishes them for Helvetica, summed by hand: ten digits
 // of 556 are 5.56 em, at 10 pt 55.6 pt.
 TEST_CASE("text measured by the standard fonts' widths")
@@ -659,6 +741,7 @@ TEST_CASE("varnel-sheet's command line")
         int status;
         std::string said; // the first line on standard error; empty: none
         std::string file; // written, and begins so; empty: none
+        const char *separator = "."; // the locale's
     };
     const Row rows[] = {
         {{"137.5", "-o", pdf}, "1765238400", kExitOk, "", "%PDF-1.6"},
@@ -702,6 +785,16 @@ TEST_CASE("varnel-sheet's command line")
          "varnel-sheet: " + png + ": PNG cannot be drawn here; write the sheet as PDF or SVG",
          ""},
         {{"--feed-gap", "30", "50.1", "-o", pdf}, nullptr, kExitOk, "", "%PDF-1.6"},
+        // In a comma locale, the gap as the frequency: with its comma.
+        {{"--feed-gap", "30,5", "50,1", "-o", pdf}, nullptr, kExitOk, "", "%PDF-1.6", ","},
+        // Not UTF-8: an overlong slash and an encoded surrogate, echoed as
+        // their bytes.
+        {{"\xC0\xAF", "-o", pdf}, nullptr, kExitCannotCompute, "varnel-sheet: '\\xC0\\xAF': Type mismatch", ""},
+        {{"1\xED\xA0\xBD", "-o", pdf},
+         nullptr,
+         kExitCannotCompute,
+         "varnel-sheet: '1\\xED\\xA0\\xBD': Type mismatch",
+         ""},
         {{"--feed-gap", "30", "137.5", "-o", pdf},
          nullptr,
          kExitUsage,
@@ -752,7 +845,7 @@ TEST_CASE("varnel-sheet's command line")
         std::filesystem::remove(pdf);
         std::filesystem::remove(svg);
         SheetSystem system;
-        system.decimalSeparator = ".";
+        system.decimalSeparator = row.separator;
         system.today = "2026-12-09";
         if (row.epoch)
             system.sourceDateEpoch = row.epoch;

@@ -4,9 +4,13 @@
 // and the template's check bar measures 100 mm in a render at 254 dpi.
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_layout.h"
+#include "sheet/standard_fonts.h"
 
+#include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +27,8 @@ private slots:
     void readersTakeIt();
     void checkBarMeasures_data();
     void checkBarMeasures();
+    void widthsAsPublished_data();
+    void widthsAsPublished();
 
 private:
     QTemporaryDir m_folder;
@@ -70,6 +76,243 @@ QByteArray run(const QString &program, const QStringList &arguments, QString &fa
     return process.readAllStandardOutput();
 }
 
+// WinAnsi's codes 32 to 255 by their glyph names, as the PDF reference
+// lists them; empty where the code has no character.
+const char *const kWinAnsiNames[224] = {
+    "space",
+    "exclam",
+    "quotedbl",
+    "numbersign",
+    "dollar",
+    "percent",
+    "ampersand",
+    "quotesingle",
+    "parenleft",
+    "parenright",
+    "asterisk",
+    "plus",
+    "comma",
+    "hyphen",
+    "period",
+    "slash",
+    "zero",
+    "one",
+    "two",
+    "three",
+    "four",
+    "five",
+    "six",
+    "seven",
+    "eight",
+    "nine",
+    "colon",
+    "semicolon",
+    "less",
+    "equal",
+    "greater",
+    "question",
+    "at",
+    "A",
+    "B",
+    "C",
+    "D",
+    "E",
+    "F",
+    "G",
+    "H",
+    "I",
+    "J",
+    "K",
+    "L",
+    "M",
+    "N",
+    "O",
+    "P",
+    "Q",
+    "R",
+    "S",
+    "T",
+    "U",
+    "V",
+    "W",
+    "X",
+    "Y",
+    "Z",
+    "bracketleft",
+    "backslash",
+    "bracketright",
+    "asciicircum",
+    "underscore",
+    "grave",
+    "a",
+    "b",
+    "c",
+    "d",
+    "e",
+    "f",
+    "g",
+    "h",
+    "i",
+    "j",
+    "k",
+    "l",
+    "m",
+    "n",
+    "o",
+    "p",
+    "q",
+    "r",
+    "s",
+    "t",
+    "u",
+    "v",
+    "w",
+    "x",
+    "y",
+    "z",
+    "braceleft",
+    "bar",
+    "braceright",
+    "asciitilde",
+    "",
+    "Euro",
+    "",
+    "quotesinglbase",
+    "florin",
+    "quotedblbase",
+    "ellipsis",
+    "dagger",
+    "daggerdbl",
+    "circumflex",
+    "perthousand",
+    "Scaron",
+    "guilsinglleft",
+    "OE",
+    "",
+    "Zcaron",
+    "",
+    "",
+    "quoteleft",
+    "quoteright",
+    "quotedblleft",
+    "quotedblright",
+    "bullet",
+    "endash",
+    "emdash",
+    "tilde",
+    "trademark",
+    "scaron",
+    "guilsinglright",
+    "oe",
+    "",
+    "zcaron",
+    "Ydieresis",
+    "space",
+    "exclamdown",
+    "cent",
+    "sterling",
+    "currency",
+    "yen",
+    "brokenbar",
+    "section",
+    "dieresis",
+    "copyright",
+    "ordfeminine",
+    "guillemotleft",
+    "logicalnot",
+    "hyphen",
+    "registered",
+    "macron",
+    "degree",
+    "plusminus",
+    "twosuperior",
+    "threesuperior",
+    "acute",
+    "mu",
+    "paragraph",
+    "periodcentered",
+    "cedilla",
+    "onesuperior",
+    "ordmasculine",
+    "guillemotright",
+    "onequarter",
+    "onehalf",
+    "threequarters",
+    "questiondown",
+    "Agrave",
+    "Aacute",
+    "Acircumflex",
+    "Atilde",
+    "Adieresis",
+    "Aring",
+    "AE",
+    "Ccedilla",
+    "Egrave",
+    "Eacute",
+    "Ecircumflex",
+    "Edieresis",
+    "Igrave",
+    "Iacute",
+    "Icircumflex",
+    "Idieresis",
+    "Eth",
+    "Ntilde",
+    "Ograve",
+    "Oacute",
+    "Ocircumflex",
+    "Otilde",
+    "Odieresis",
+    "multiply",
+    "Oslash",
+    "Ugrave",
+    "Uacute",
+    "Ucircumflex",
+    "Udieresis",
+    "Yacute",
+    "Thorn",
+    "germandbls",
+    "agrave",
+    "aacute",
+    "acircumflex",
+    "atilde",
+    "adieresis",
+    "aring",
+    "ae",
+    "ccedilla",
+    "egrave",
+    "eacute",
+    "ecircumflex",
+    "edieresis",
+    "igrave",
+    "iacute",
+    "icircumflex",
+    "idieresis",
+    "eth",
+    "ntilde",
+    "ograve",
+    "oacute",
+    "ocircumflex",
+    "otilde",
+    "odieresis",
+    "divide",
+    "oslash",
+    "ugrave",
+    "uacute",
+    "ucircumflex",
+    "udieresis",
+    "yacute",
+    "thorn",
+    "ydieresis",
+};
+
+// Windows-1252's characters for the codes 128 to 159, from Unicode's
+// mapping table; 0 where it has none.
+const char16_t kCodePage1252[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
 } // namespace
 
 void TestSheetRenders::readersTakeIt_data()
@@ -99,6 +342,18 @@ void TestSheetRenders::readersTakeIt()
     QString failure;
     run(QStringLiteral(VARNEL_QPDF), {QStringLiteral("--check"), pdfPath}, failure);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    // The request to print at actual size, as qpdf finds it in the document
+    // catalogue that the trailer names.
+    const QByteArray trailer
+        = run(QStringLiteral(VARNEL_QPDF), {QStringLiteral("--show-object=trailer"), pdfPath}, failure);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    const QRegularExpressionMatch root
+        = QRegularExpression(QStringLiteral("/Root (\\d+) 0 R")).match(QString::fromLatin1(trailer));
+    QVERIFY2(root.hasMatch(), trailer.constData());
+    const QByteArray catalogue
+        = run(QStringLiteral(VARNEL_QPDF), {QStringLiteral("--show-object=") + root.captured(1), pdfPath}, failure);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY2(catalogue.contains("/ViewerPreferences << /PrintScaling /None >>"), catalogue.constData());
     const QByteArray fonts = run(QStringLiteral(VARNEL_PDFFONTS), {pdfPath}, failure);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     const QList<QByteArray> lines = fonts.trimmed().split('\n');
@@ -235,4 +490,43 @@ void TestSheetRenders::checkBarMeasures()
 }
 
 QTEST_MAIN(TestSheetRenders)
+// Every width of both faces against the metrics URW publish for Nimbus
+// Sans, Helvetica's metric twin, read from their AFM files by glyph name.
+void TestSheetRenders::widthsAsPublished_data()
+{
+    QTest::addColumn<int>("face");
+    QTest::addColumn<QString>("afm");
+    QTest::newRow("Helvetica") << int(Face::Regular) << QStringLiteral(VARNEL_URW_AFM_DIR "/NimbusSans-Regular.afm");
+    QTest::newRow("Helvetica-Bold") << int(Face::Bold) << QStringLiteral(VARNEL_URW_AFM_DIR "/NimbusSans-Bold.afm");
+}
+
+void TestSheetRenders::widthsAsPublished()
+{
+    QFETCH(int, face);
+    QFETCH(QString, afm);
+    QFile file(afm);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(afm));
+    // "C 65 ; WX 667 ; N A ; B ..."
+    QHash<QByteArray, int> widths;
+    const QRegularExpression metric(QStringLiteral("^C -?\\d+ ; WX (\\d+) ; N (\\S+) ;"));
+    while (!file.atEnd()) {
+        const QRegularExpressionMatch match = metric.match(QString::fromLatin1(file.readLine()));
+        if (match.hasMatch())
+            widths.insert(match.captured(2).toLatin1(), match.captured(1).toInt());
+    }
+    QVERIFY(widths.size() > 300);
+    int compared = 0;
+    for (int code = 32; code < 256; ++code) {
+        const char *name = kWinAnsiNames[code - 32];
+        if (!*name)
+            continue;
+        const char16_t character = code >= 0x80 && code < 0xA0 ? kCodePage1252[code - 0x80] : char16_t(code);
+        const std::string utf8 = QString(QChar(character)).toStdString();
+        QVERIFY2(widths.contains(name), name);
+        QCOMPARE(textUnits(Face(face), utf8), long(widths.value(name)));
+        ++compared;
+    }
+    QCOMPARE(compared, 218);
+}
+
 #include "tst_sheet_renders.moc"
