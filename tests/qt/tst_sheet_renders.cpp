@@ -2,18 +2,23 @@
 // pdffonts lists the two standard fonts, poppler and MuPDF render the PDF,
 // xmllint and librsvg take the SVG, the PDF's and the SVG's line art agree,
 // and the template's check bar measures 100 mm in a render at 254 dpi.
+#include "qt/drawing/page_painter.h"
+#include "sheet/pdf_writer.h"
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_layout.h"
 #include "sheet/standard_fonts.h"
+#include "sheet/svg_writer.h"
 
 #include <QFile>
 #include <QHash>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace varnel;
@@ -29,6 +34,7 @@ private slots:
     void checkBarMeasures();
     void widthsAsPublished_data();
     void widthsAsPublished();
+    void emptyShapesDrawNothing();
 
 private:
     QTemporaryDir m_folder;
@@ -527,6 +533,40 @@ void TestSheetRenders::widthsAsPublished()
         ++compared;
     }
     QCOMPARE(compared, 218);
+}
+
+// A shape with neither fill nor stroke is nothing to draw: the PDF and the
+// SVG say nothing of it, and the painter leaves the picture white (it once
+// read a fill that was not there).
+void TestSheetRenders::emptyShapesDrawNothing()
+{
+    Page page;
+    page.width = 20;
+    page.height = 20;
+    page.items.emplace_back(Shape {Shape::Kind::Rectangle, {}, {2, 2, 10, 10}, std::nullopt, std::nullopt});
+    page.items.emplace_back(Shape {Shape::Kind::Ellipse, {}, {4, 4, 8, 8}, std::nullopt, std::nullopt});
+    page.items.emplace_back(Shape {Shape::Kind::Polygon, {{1, 1}, {9, 1}, {5, 9}}, {}, std::nullopt, std::nullopt});
+    const PdfResult pdf = writePdf({page}, {"empty", "test", 0});
+    QVERIFY(pdf.error.empty());
+    const std::size_t stream = pdf.bytes.find("stream\n");
+    const std::string content = pdf.bytes.substr(stream, pdf.bytes.find("endstream") - stream);
+    QVERIFY2(content.find(" re") == std::string::npos && content.find(" c\n") == std::string::npos
+                 && content.find(" l\n") == std::string::npos,
+             content.c_str());
+    const std::string svg = writeSvg({page}, "empty");
+    // The XML line, svg, title and its end, the page's group, its white and
+    // the group's end, the end of svg: no more.
+    QCOMPARE(int(std::count(svg.begin(), svg.end(), '<')), 8);
+    QImage image(80, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        paintPage(p, page, 4);
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
+    }
 }
 
 #include "tst_sheet_renders.moc"
