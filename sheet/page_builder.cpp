@@ -124,8 +124,12 @@ Rect PageBuilder::measure(const Rect &area, unsigned flags, const std::string &t
 Rect PageBuilder::text(const Rect &area, unsigned flags, const std::string &text)
 {
     Laid laid = layOut(area, flags, text);
+    // Printable ASCII is all in the fonts; only other text is looked up.
+    const auto printableAscii = [](std::string_view line) {
+        return std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    };
     for (const std::string &line : laid.lines) {
-        if (!winAnsi(line)) {
+        if (!printableAscii(line) && !winAnsi(line)) {
             if (m_refusal.empty())
                 m_refusal = unshowableText(line);
             return laid.used;
