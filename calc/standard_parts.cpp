@@ -49,19 +49,12 @@ std::string plainDecimal(Decimal d, int shift, std::string_view separator)
 
 } // namespace
 
-StandardPart nearestE12(double picofarads)
+StandardPart partOf(Decimal value)
 {
-    if (!(picofarads > 0) || !std::isfinite(picofarads))
-        return {};
-    const int decade = static_cast<int>(std::floor(std::log10(picofarads))) - 1;
-    Decimal best;
-    for (long long step : kE12) {
-        const Decimal candidate {step, decade};
-        if (best.digits == 0 || std::fabs(valueOf(candidate) - picofarads) < std::fabs(valueOf(best) - picofarads))
-            best = candidate;
-    }
-    best = normalised(best);
+    const Decimal best = normalised(value);
     StandardPart part {best, {}, {}};
+    if (best.digits == 0)
+        return part;
     if (valueOf(best) <= 10) {
         // ±0.5 pF, in units of the value's last digit (at most 0.1 pF).
         const int exponent = std::min(best.exponent, -1);
@@ -78,6 +71,35 @@ StandardPart nearestE12(double picofarads)
         part.high = {best.digits * 11, best.exponent - 1};
     }
     return part;
+}
+
+StandardPart nearestE12(double picofarads)
+{
+    if (!(picofarads > 0) || !std::isfinite(picofarads))
+        return {};
+    const int decade = static_cast<int>(std::floor(std::log10(picofarads))) - 1;
+    Decimal best;
+    for (long long step : kE12) {
+        const Decimal candidate {step, decade};
+        if (best.digits == 0 || std::fabs(valueOf(candidate) - picofarads) < std::fabs(valueOf(best) - picofarads))
+            best = candidate;
+    }
+    return partOf(best);
+}
+
+Decimal operator+(Decimal a, Decimal b)
+{
+    const int exponent = std::min(a.exponent, b.exponent);
+    for (; a.exponent > exponent; --a.exponent)
+        a.digits *= 10;
+    for (; b.exponent > exponent; --b.exponent)
+        b.digits *= 10;
+    return normalised({a.digits + b.digits, exponent});
+}
+
+double decimalValue(Decimal d)
+{
+    return valueOf(d);
 }
 
 std::string capacitanceText(Decimal picofarads, Decimal unitOf, std::string_view decimalSeparator)

@@ -26,6 +26,12 @@ struct StandardPart
 // (digits 0) for any other. Parts of 10 pF and less may be off by 0.5 pF,
 // larger ones by 10 % (never below 0 pF).
 StandardPart nearestE12(double picofarads);
+// A part of `value` pF with that spread.
+StandardPart partOf(Decimal value);
+
+// Exact sums of decimals, and a decimal's value as the nearest double.
+Decimal operator+(Decimal a, Decimal b);
+double decimalValue(Decimal d);
 
 // The part's value as its label and a builder's catalogue give it: pF
 // below 1000 pF, nF from there ("1.5 nF", "22 nF"), µF from 1 µF; never an

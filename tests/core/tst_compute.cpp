@@ -1,3 +1,4 @@
+#include "calc/capacitor_build.h"
 #include "calc/compute_command.h"
 #include "calc/design_range.h"
 #include "calc/inch_fraction.h"
@@ -117,7 +118,9 @@ TEST_CASE("a tape reading with its error")
     }
 }
 
-// The part a builder buys, as the sheet and varnel-calc name it.
+// The part a builder buys, as the sheet and varnel-calc name it, and the
+// pair that tops up the part below where it comes nearer: the sums and
+// spreads worked by hand (220 pF may be 198 to 242, 27 pF 24.3 to 29.7).
 TEST_CASE("the nearest E12 part and its spread")
 {
     const struct
@@ -125,27 +128,85 @@ TEST_CASE("the nearest E12 part and its spread")
         double picofarads;
         const char *separator;
         const char *text;
+        const char *pair; // empty: the single part is as near
     } rows[] = {
-        {33.21, ".", "33 pF, which may be 29.7 to 36.3 pF"}, // at the design point
-        {9.96, ".", "10 pF, which may be 9.5 to 10.5 pF"}, // rounds up a decade, still "10 pF and less"
-        {12.17, ",", "12 pF, which may be 10,8 to 13,2 pF"},
-        {3.65, ".", "3.9 pF, which may be 3.4 to 4.4 pF"},
+        {33.21, ".", "33 pF, which may be 29.7 to 36.3 pF", ""}, // at the design point
+        {9.96, ".", "10 pF, which may be 9.5 to 10.5 pF", ""}, // 8.2 and 1.8 pF are no nearer
+        {12.17, ",", "12 pF, which may be 10,8 to 13,2 pF", ""},
+        {3.65, ".", "3.9 pF, which may be 3.4 to 4.4 pF", ""},
         // Halfway as written: the lower part, as each distance rounds on its
         // own; a fused multiply-add (aarch64) would find 1.5 pF nearer.
-        {1.35, ".", "1.2 pF, which may be 0.7 to 1.7 pF"},
-        {247.82, ".", "270 pF, which may be 243 to 297 pF"},
-        {1497.0, ".", "1.5 nF, which may be 1.35 to 1.65 nF"}, // 1.8 MHz: never 1.5e+03
-        {24150.0, ".", "22 nF, which may be 19.8 to 24.2 nF"},
-        {0.9, ".", "0.82 pF, which may be 0.32 to 1.32 pF"},
-        {0.45, ".", "0.47 pF, which may be 0 to 0.97 pF"}, // never below nothing
-        {2.2e6, ".", "2.2 \u00B5F, which may be 1.98 to 2.42 \u00B5F"},
-        {-2250.0, ".", ""}, // no part for what is not a capacitance
-        {0.0, ".", ""},
-        {INFINITY, ".", ""},
+        {1.35, ".", "1.2 pF, which may be 0.7 to 1.7 pF", ""},
+        {247.82, ".", "270 pF, which may be 243 to 297 pF",
+         "220 pF and 27 pF in parallel make 247 pF, 0.82 pF under, which may be 222.3 to 271.7 pF"},
+        // 50.1 MHz: 1.63 pF short with one part, 0.13 pF with two.
+        {23.63, ".", "22 pF, which may be 19.8 to 24.2 pF",
+         "22 pF and 1.5 pF in parallel make 23.5 pF, 0.13 pF under, which may be 20.8 to 26.2 pF"},
+        {78.77, ",", "82 pF, which may be 73,8 to 90,2 pF",
+         "68 pF and 10 pF in parallel make 78 pF, 0,77 pF under, which may be 70,7 to 85,3 pF"},
+        {1497.0, ".", "1.5 nF, which may be 1.35 to 1.65 nF", ""}, // 1.8 MHz: never 1.5e+03
+        {24150.0, ".", "22 nF, which may be 19.8 to 24.2 nF",
+         "22 nF and 2.2 nF in parallel make 24.2 nF, 50 pF over, which may be 21.78 to 26.62 nF"},
+        {0.9, ".", "0.82 pF, which may be 0.32 to 1.32 pF", ""},
+        {0.45, ".", "0.47 pF, which may be 0 to 0.97 pF", ""}, // never below nothing
+        {2.2e6, ".", "2.2 \u00B5F, which may be 1.98 to 2.42 \u00B5F", ""},
+        {-2250.0, ".", "", ""}, // no part for what is not a capacitance
+        {0.0, ".", "", ""},
+        {INFINITY, ".", "", ""},
     };
     for (const auto &row : rows) {
         INFO(std::string(row.text));
         CHECK(partText(nearestE12(row.picofarads), row.separator) == row.text);
+        const std::optional<PartPair> pair = nearerPair(row.picofarads);
+        CHECK((pair ? pairText(*pair, row.picofarads, row.separator) : std::string()) == row.pair);
+    }
+}
+
+// An open stub's length as Python's math.atan gives it for
+// (VF c / 2 pi f) atan(2 pi f C Z0); an eighth of a wavelength where the
+// angle passes pi/4.
+TEST_CASE("a capacitor cut from coax")
+{
+    const struct
+    {
+        double picofarads;
+        double megahertz;
+        Coax coax;
+        double millimetres;
+        bool pastEighth;
+    } rows[] = {
+        {33.21, 137.5, kSolidPolyethylene, 220.3301489314993, true}, // 329 mm by 101 pF/m
+        {9.96, 137.5, kSolidPolyethylene, 93.05303208910439, false},
+        {23.63, 50.1, kSolidPolyethylene, 223.810893774825, false},
+        {78.77, 50.1, kSolidPolyethylene, 560.7082373288706, true},
+        {33.21, 137.5, {75, 0.82}, 323.17914687313197, true}, // foam 75 ohm
+    };
+    for (const auto &row : rows) {
+        INFO(row.picofarads, " pF at ", row.megahertz, " MHz");
+        const std::optional<CoaxStub> stub = openStub(row.picofarads, row.megahertz, row.coax);
+        REQUIRE(stub.has_value());
+        CHECK(stub->millimetres == doctest::Approx(row.millimetres).epsilon(1e-12));
+        CHECK(stub->pastEighthWave == row.pastEighth);
+    }
+    CHECK_FALSE(openStub(-1, 137.5, kSolidPolyethylene).has_value());
+    CHECK_FALSE(openStub(33.21, 0, kSolidPolyethylene).has_value());
+    CHECK(stubText(*openStub(33.21, 137.5, kSolidPolyethylene), kSolidPolyethylene, ",")
+          == "an open-ended piece of 50 ohm coax with a velocity factor of 0,66, 220,3 mm long: cut it a little long "
+             "and trim it while measuring; it is longer than an eighth of a wavelength in the cable, so its reactance "
+             "changes faster with frequency than a capacitor's");
+    // The arc tangent against Python's, to a unit or two in the last place.
+    const double tangents[][2] = {{0, 0},
+                                  {0.1, 0.09966865249116204},
+                                  {0.2679, 0.26175349007165205},
+                                  {0.5, 0.4636476090008061},
+                                  {1, 0.7853981633974483},
+                                  {1.4345, 0.962014609194569},
+                                  {3, 1.2490457723982544},
+                                  {100, 1.5607966601082315},
+                                  {-2, -1.1071487177940904}};
+    for (const auto &[x, angle] : tangents) {
+        INFO(x);
+        CHECK(portableAtan(x) == doctest::Approx(angle).epsilon(1e-15));
     }
 }
 
