@@ -1,5 +1,6 @@
 #include "calc/antenna_build.h"
 #include "calc/antenna_calculator.h"
+#include "calc/length_frequency.h"
 #include "numbers/text_to_number.h"
 
 #include <doctest.h>
@@ -168,4 +169,49 @@ TEST_CASE("the feed side adds up, and what cannot be built is told")
           == "2 frequencies give lengths no antenna can be built from, the first: at 1296 MHz the feed gap, 4.24 mm, "
              "is narrower than the 6.35 mm tubing, and the rest of the feed side, 2.87 mm, is shorter than the tube "
              "is wide");
+}
+
+// Worked in Python from the same formula and Single rounding: the length
+// the calculator stores for each typed frequency, searched a thousandth of
+// a MHz at a time; and f - 300000 / (divisor (L + 1)) for a millimetre.
+TEST_CASE("lengths and frequencies the other way round")
+{
+    const struct
+    {
+        Quantity quantity;
+        double millimetres;
+        const char *frequency; // nullptr: none
+    } lengths[] = {
+        {Quantity::HorizontalSide, 195, "136.09"}, // 0.00023 mm off; 136.089 is 0.0012 off
+        {Quantity::VerticalHeight, 240, "136.348"}, {Quantity::HorizontalEnd, 126, "137.5"},
+        {Quantity::CenterGap, 40, "137.5"},         {Quantity::HorizontalSide, 529.69, "50.1"},
+        {Quantity::CenterGap, 0.55, "10000.01"},    {Quantity::HorizontalSide, 0, nullptr},
+        {Quantity::HorizontalSide, -193, nullptr},  {Quantity::ParallelCap, 33.21, nullptr}, // not a length
+    };
+    for (const auto &row : lengths) {
+        INFO(row.millimetres);
+        const std::optional<std::string> found = designFrequencyFor(row.quantity, row.millimetres);
+        CHECK(found.has_value() == (row.frequency != nullptr));
+        if (found && row.frequency)
+            CHECK(*found == row.frequency);
+    }
+    const struct
+    {
+        float frequency;
+        const char *separator;
+        const char *cost;
+    } costs[] = {
+        {137.5f, ".",
+         "1 mm too long on SIDE lowers the frequency these lengths are made for by 0.71 MHz, on HEIGHT by 0.58 MHz."},
+        {14.2f, ",",
+         "1 mm too long on SIDE lowers the frequency these lengths are made for by 7,59 kHz, on HEIGHT by 6,16 kHz."},
+        {1.8f, ".",
+         "1 mm too long on SIDE lowers the frequency these lengths are made for by 0.12 kHz, on HEIGHT by 0.1 kHz."},
+    };
+    for (const auto &row : costs) {
+        INFO(row.frequency);
+        Module1 state;
+        REQUIRE(state.ComputeLengths(row.frequency) == ErrorKind::None);
+        CHECK(millimetreCostText(state, row.separator) == row.cost);
+    }
 }
