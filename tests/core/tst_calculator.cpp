@@ -1,5 +1,6 @@
 #include "calc/antenna_build.h"
 #include "calc/antenna_calculator.h"
+#include "calc/corner_bends.h"
 #include "calc/length_frequency.h"
 #include "numbers/text_to_number.h"
 
@@ -213,5 +214,49 @@ TEST_CASE("lengths and frequencies the other way round")
         Module1 state;
         REQUIRE(state.ComputeLengths(row.frequency) == ErrorKind::None);
         CHECK(millimetreCostText(state, row.separator) == row.cost);
+    }
+}
+
+// A loop bent to a radius, worked by hand in hundredths at 137.5 MHz (SIDE
+// 193, END 126, gap 40, rest 27, 9.5 mm tube). R 15: an arc of 23.56 (pi
+// 15 / 2 = 23.5619), so each side grows 30 - 23.56 = 6.44; END and the rest
+// 3.22 each; runs 199.44 - 30, 129.22 - 15 and 30.22 - 15; the tube
+// 114.22 + 15.22 + 3 x 169.44 + 4 x 23.56 = 732 = 4 x 193 - 40.
+TEST_CASE("corners bent to a radius")
+{
+    const StraightLoop design {193, 126, 40, 27};
+    const BentLoopResult bent = bentLoop(design, 15, 9.5, ".");
+    REQUIRE(bent.loop.has_value());
+    const BentLoop &loop = *bent.loop;
+    CHECK(loop.arc == doctest::Approx(23.56));
+    CHECK(loop.growth == doctest::Approx(6.44));
+    CHECK(loop.side == doctest::Approx(199.44));
+    CHECK(loop.end == doctest::Approx(129.22));
+    CHECK(loop.rest == doctest::Approx(30.22));
+    CHECK(loop.wholeRun == doctest::Approx(169.44));
+    CHECK(loop.endRun == doctest::Approx(114.22));
+    CHECK(loop.restRun == doctest::Approx(15.22));
+    CHECK(loop.total == doctest::Approx(732));
+    const double marks[] = {114.22, 137.78, 307.22, 330.78, 500.22, 523.78, 693.22, 716.78};
+    for (std::size_t n = 0; n < 8; ++n)
+        CHECK(loop.marks[n] == doctest::Approx(marks[n]));
+    // The last bend's end and the rest's run reach the tube's other end.
+    CHECK(loop.marks[7] + loop.restRun == doctest::Approx(loop.total));
+
+    const struct
+    {
+        double radius;
+        const char *refusal;
+    } refused[] = {
+        {4, "a corner radius of 4 mm is less than half the 9.5 mm tubing"},
+        {0, "a corner radius of 0 mm is less than half the 9.5 mm tubing"},
+        // The rest: 27 + 8.58 - 40.
+        {40, "with corners of 40 mm radius a straight run would be -4.42 mm, shorter than the 9.5 mm tube is wide"},
+    };
+    for (const auto &row : refused) {
+        INFO(row.radius);
+        const BentLoopResult result = bentLoop(design, row.radius, 9.5, ".");
+        CHECK_FALSE(result.loop.has_value());
+        CHECK(result.refusal == row.refusal);
     }
 }

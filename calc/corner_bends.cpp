@@ -1,0 +1,73 @@
+#include "calc/corner_bends.h"
+
+#include "numbers/number_text.h"
+#include "numbers/rounding.h"
+
+#include <cmath>
+
+namespace varnel {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+double hundredths(double millimetres)
+{
+    return std::nearbyint(roundToPlaces(millimetres, 2) * 100);
+}
+
+std::string shown(double hundredthsOfMm, std::string_view separator)
+{
+    return formatDouble(hundredthsOfMm / 100, separator);
+}
+
+} // namespace
+
+BentLoopResult bentLoop(const StraightLoop &straight, double radius, double tubeDiameter, std::string_view separator)
+{
+    BentLoopResult result;
+    const double r = hundredths(radius);
+    const double tube = hundredths(tubeDiameter);
+    if (!(radius > 0) || !std::isfinite(radius) || !(2 * r >= tube)) {
+        result.refusal = "a corner radius of " + formatDouble(roundToPlaces(radius, 2), separator)
+            + " mm is less than half the " + shown(tube, separator) + " mm tubing";
+        return result;
+    }
+    const double arc = std::nearbyint(kPi * r / 2);
+    const double growth = 2 * r - arc;
+    const double side = hundredths(straight.side) + growth;
+    const double end = hundredths(straight.end) + std::ceil(growth / 2);
+    const double rest = hundredths(straight.rest) + std::floor(growth / 2);
+    BentLoop loop;
+    loop.radius = r / 100;
+    loop.growth = growth / 100;
+    loop.side = side / 100;
+    loop.end = end / 100;
+    loop.rest = rest / 100;
+    loop.arc = arc / 100;
+    const double wholeRun = side - 2 * r;
+    const double endRun = end - r;
+    const double restRun = rest - r;
+    loop.wholeRun = wholeRun / 100;
+    loop.endRun = endRun / 100;
+    loop.restRun = restRun / 100;
+    loop.total = (endRun + restRun + 3 * wholeRun + 4 * arc) / 100;
+    for (double run : {wholeRun, endRun, restRun}) {
+        if (!(run >= tube)) {
+            result.refusal = "with corners of " + shown(r, separator) + " mm radius a straight run would be "
+                + shown(run, separator) + " mm, shorter than the " + shown(tube, separator) + " mm tube is wide";
+            return result;
+        }
+    }
+    double at = endRun;
+    for (std::size_t bend = 0; bend < 4; ++bend) {
+        loop.marks[2 * bend] = at / 100;
+        at += arc;
+        loop.marks[2 * bend + 1] = at / 100;
+        at += wholeRun;
+    }
+    result.loop = loop;
+    return result;
+}
+
+} // namespace varnel
