@@ -1,5 +1,7 @@
 #include "app/calc_options.h"
 
+#include "numbers/unicode_text.h"
+
 #include <array>
 
 namespace varnel {
@@ -69,14 +71,14 @@ CalcOptions parseCalcOptions(const std::vector<std::string> &args, std::string_v
                                   : &format == &outputFormats().back() ? " or "
                                                                        : ", ")
                         + std::string(format.name);
-                options.error = "--format takes " + names + ", not '" + item.value + "'";
+                options.error = "--format takes " + names + ", not '" + escapedInput(item.value) + "'";
                 return options;
             }
         } else if (name == "--fraction") {
             if (item.value == "8" || item.value == "16" || item.value == "32" || item.value == "64") {
                 options.fraction = std::stoi(item.value);
             } else {
-                options.error = "--fraction takes 8, 16, 32 or 64, not '" + item.value + "'";
+                options.error = "--fraction takes 8, 16, 32 or 64, not '" + escapedInput(item.value) + "'";
                 return options;
             }
         } else if (name == "--sweep") {

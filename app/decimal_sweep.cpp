@@ -1,6 +1,7 @@
 #include "app/decimal_sweep.h"
 
 #include "numbers/blanks.h"
+#include "numbers/unicode_text.h"
 
 #include <cstdint>
 
@@ -89,11 +90,11 @@ std::optional<DecimalSweep> DecimalSweep::parse(std::string_view range, std::str
     const auto step = scaled(range.substr(second + 1), decimalSeparator);
     if (!from || !to || !step) {
         error = "--sweep needs plain decimal numbers (at most 15 digits, 9 decimals, below a billion): '"
-            + std::string(range) + "'";
+            + escapedInput(range) + "'";
         return std::nullopt;
     }
     if (*step == 0 || (*to - *from) / *step < 0) {
-        error = "--sweep: the step must lead from FROM to TO: '" + std::string(range) + "'";
+        error = "--sweep: the step must lead from FROM to TO: '" + escapedInput(range) + "'";
         return std::nullopt;
     }
     // At most 15 digits each, so |to - from| stays far inside 64 bits.

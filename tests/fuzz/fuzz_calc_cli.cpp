@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!options.error.empty()) {
             if (status != varnel::kExitUsage || !out.str().empty())
                 broken("a usage error wrote output or exited otherwise", options.error);
-            if (err.str() != "varnel-calc: " + options.error + "\nTry 'varnel-calc --help'.\n")
+            if (options.error.find('\n') != std::string::npos
+                || err.str() != "varnel-calc: " + options.error + "\nTry 'varnel-calc --help'.\n")
                 broken("a usage error is not one line", err.str());
         } else if (status != varnel::kExitOk && status != varnel::kExitCannotCompute) {
             broken("unexpected exit status", std::to_string(status));
