@@ -1,5 +1,6 @@
 #include "app/calc_options.h"
 
+#include "calc/length_frequency.h"
 #include "numbers/unicode_text.h"
 
 #include <array>
@@ -8,7 +9,7 @@ namespace varnel {
 
 namespace {
 
-constexpr std::array<OptionSpec, 7> kOptions {{
+constexpr std::array<OptionSpec, 8> kOptions {{
     {"--format", 0, "F", "the output format, one of those below"},
     {"--tsv", 0, {}, "the same as --format tsv"},
     {"--header", 0, {}, "with tsv: a first line naming the columns"},
@@ -23,6 +24,10 @@ constexpr std::array<OptionSpec, 7> kOptions {{
      "on 146); at most 1000000 of them, and each\n"
      "number at most 15 digits, 9 decimals and\n"
      "below a billion MHz"},
+    {"--from", 0, "LENGTH",
+     "the design whose length comes nearest to one\n"
+     "already cut, to 0.001 MHz: side=195, height=,\n"
+     "end= or gap= and the length in mm"},
     kVersionOption,
     kHelpOption,
 }};
@@ -81,6 +86,13 @@ CalcOptions parseCalcOptions(const std::vector<std::string> &args, std::string_v
                 options.error = "--fraction takes 8, 16, 32 or 64, not '" + escapedInput(item.value) + "'";
                 return options;
             }
+        } else if (name == "--from") {
+            FromResult from = frequencyFromLength(item.value, decimalSeparator);
+            if (!from.error.empty()) {
+                options.error = std::move(from.error);
+                return options;
+            }
+            options.sources.push_back({std::move(from.frequency), std::nullopt});
         } else if (name == "--sweep") {
             std::optional<DecimalSweep> sweep = DecimalSweep::parse(item.value, decimalSeparator, options.error);
             if (!sweep)

@@ -1,6 +1,7 @@
 #include "app/sheet_cli.h"
 
 #include "app/command_line.h"
+#include "calc/length_frequency.h"
 #include "numbers/text_to_number.h"
 #include "numbers/unicode_text.h"
 #include "sheet/sheet_content.h"
@@ -59,13 +60,18 @@ const std::string kLargePageHelp = "write the full-size template alone on one la
 
 const std::string kOutputHelp = "the file to write: " + suffixWords();
 
-const std::array<OptionSpec, 6> kOptions {{
+const std::array<OptionSpec, 7> kOptions {{
     {"--output", 'o', "FILE", kOutputHelp},
     {"--feed-gap", 0, "MM",
      "below 137.5 MHz, narrow the feed gap to MM, as the\n"
      "notes allow: what it loses goes to the two end\n"
      "pieces at the feed side, half to each; the\n"
      "verticals stay the design's gap apart"},
+    {"--from", 0, "LENGTH",
+     "in place of FREQ, the design whose length comes\n"
+     "nearest to one already cut, to 0.001 MHz:\n"
+     "side=195, height=, end= or gap= and the length\n"
+     "in mm"},
     {"--large-page", 0, {}, kLargePageHelp},
     {"--page", 0, "SIZE", kPageHelp},
     kVersionOption,
@@ -123,6 +129,7 @@ SheetPlan planSheet(const std::vector<std::string> &args, const SheetSystem &sys
     SheetRequest &request = plan.request;
     std::optional<std::string> page;
     std::optional<std::string> feedGap;
+    std::optional<std::string> from;
     bool largePage = false;
     for (const CommandLineItem &item : line.items) {
         const std::string_view name = item.option ? item.option->name : std::string_view();
@@ -140,6 +147,16 @@ SheetPlan planSheet(const std::vector<std::string> &args, const SheetSystem &sys
             feedGap = item.value;
         else if (name == "--large-page")
             largePage = true;
+        else if (name == "--from")
+            from = item.value;
+    }
+    if (from) {
+        if (!frequencies.empty())
+            return usageError("give one frequency in MHz, or --from, not both");
+        FromResult found = frequencyFromLength(*from, system.decimalSeparator);
+        if (!found.error.empty())
+            return usageError(found.error);
+        frequencies.push_back(std::move(found.frequency));
     }
     if (frequencies.size() != 1)
         return usageError("give one frequency in MHz");

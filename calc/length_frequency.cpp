@@ -3,6 +3,7 @@
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
 #include "numbers/text_to_number.h"
+#include "numbers/unicode_text.h"
 
 #include <cmath>
 
@@ -65,7 +66,9 @@ std::string frequencyStepText(double megahertz, std::string_view separator)
 {
     if (std::fabs(megahertz) >= 0.1)
         return formatDouble(roundToPlaces(megahertz, 2), separator) + " MHz";
-    return formatDouble(roundToPlaces(megahertz * 1000, 2), separator) + " kHz";
+    if (std::fabs(megahertz) >= 0.0001)
+        return formatDouble(roundToPlaces(megahertz * 1000, 2), separator) + " kHz";
+    return formatDouble(roundToPlaces(megahertz * 1000000, 2), separator) + " Hz";
 }
 
 std::string millimetreCostText(const Module1 &state, std::string_view separator)
@@ -104,6 +107,41 @@ std::optional<std::string> designFrequencyFor(Quantity quantity, double millimet
         }
     }
     return best;
+}
+
+std::optional<LengthAsBuilt> parseLengthAsBuilt(std::string_view text, std::string_view separator)
+{
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view name = text.substr(0, equals);
+    LengthAsBuilt length;
+    if (name == "side")
+        length.quantity = Quantity::HorizontalSide;
+    else if (name == "height")
+        length.quantity = Quantity::VerticalHeight;
+    else if (name == "end")
+        length.quantity = Quantity::HorizontalEnd;
+    else if (name == "gap")
+        length.quantity = Quantity::CenterGap;
+    else
+        return std::nullopt;
+    const SingleParse parsed = parseSingle(text.substr(equals + 1), separator);
+    if (parsed.error != ErrorKind::None)
+        return std::nullopt;
+    length.millimetres = parsed.value;
+    return length;
+}
+
+FromResult frequencyFromLength(std::string_view text, std::string_view separator)
+{
+    const std::optional<LengthAsBuilt> length = parseLengthAsBuilt(text, separator);
+    if (!length)
+        return {{}, "--from takes " + std::string(kFromHelp) + ", not '" + escapedInput(text) + "'"};
+    const std::optional<std::string> frequency = designFrequencyFor(length->quantity, length->millimetres);
+    if (!frequency)
+        return {{}, "--from: no frequency from 0.001 to 1000000 MHz has that length: '" + escapedInput(text) + "'"};
+    return {*frequency, {}};
 }
 
 } // namespace varnel

@@ -16,7 +16,7 @@ namespace varnel {
 // lengths are the design for: f - f', where the design length at f' is the
 // stored one plus 1 mm. In MHz; nothing for a length that is not positive.
 std::optional<double> millimetreCost(const Module1 &state, Quantity quantity);
-// "0.71 MHz", or below 0.1 MHz in kHz: "7.59 kHz".
+// "0.71 MHz", below 0.1 MHz in kHz ("7.59 kHz"), below 0.1 kHz in Hz.
 std::string frequencyStepText(double megahertz, std::string_view decimalSeparator);
 // "1 mm too long on SIDE lowers the frequency these lengths are made for by
 // 0.71 MHz, on HEIGHT by 0.58 MHz."
@@ -28,5 +28,23 @@ std::string millimetreCostText(const Module1 &state, std::string_view decimalSep
 // not positive and finite, or whose frequency is below 0.001 MHz or above
 // a million.
 std::optional<std::string> designFrequencyFor(Quantity quantity, double millimetres);
+
+// What --from names: "side=195", "height=240", "end=126" or "gap=40", the
+// length in the locale's notation.
+struct LengthAsBuilt
+{
+    Quantity quantity = Quantity::HorizontalSide;
+    double millimetres = 0;
+};
+std::optional<LengthAsBuilt> parseLengthAsBuilt(std::string_view text, std::string_view decimalSeparator);
+// The frequency, as typed, for --from's value; or why there is none, in one
+// line that names the option.
+struct FromResult
+{
+    std::string frequency;
+    std::string error;
+};
+FromResult frequencyFromLength(std::string_view text, std::string_view decimalSeparator);
+inline constexpr std::string_view kFromHelp = "side, height, end or gap, then = and a length in mm";
 
 } // namespace varnel

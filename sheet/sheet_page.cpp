@@ -3,6 +3,7 @@
 // dimensioned, how the capacitors are wired, the parts, and the cut list.
 #include "sheet/page_kinds.h"
 
+#include "calc/length_frequency.h"
 #include "sheet/dimension_diagram.h"
 #include "sheet/drawing_geometry.h"
 #include "sheet/page_drawing.h"
@@ -182,7 +183,10 @@ void cutListSection(PageDrawing &d, double width, double y)
         y += 5.1;
     }
     y += 1.5;
-    d.paragraph(kSheetMargin, y, width, feedSideSum(d.data));
+    y += d.paragraph(kSheetMargin, y, width, feedSideSum(d.data));
+    // What a cut too long costs: every length is a fixed share of the
+    // wavelength.
+    d.paragraph(kSheetMargin, y, width, millimetreCostText(d.data.state, d.data.decimalSeparator));
 }
 
 } // namespace

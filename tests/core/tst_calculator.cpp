@@ -207,7 +207,9 @@ TEST_CASE("lengths and frequencies the other way round")
         {14.2f, ",",
          "1 mm too long on SIDE lowers the frequency these lengths are made for by 7,59 kHz, on HEIGHT by 6,16 kHz."},
         {1.8f, ".",
-         "1 mm too long on SIDE lowers the frequency these lengths are made for by 0.12 kHz, on HEIGHT by 0.1 kHz."},
+         "1 mm too long on SIDE lowers the frequency these lengths are made for by 0.12 kHz, on HEIGHT by 98.98 Hz."},
+        {0.1f, ".",
+         "1 mm too long on SIDE lowers the frequency these lengths are made for by 0.37 Hz, on HEIGHT by 0.3 Hz."},
     };
     for (const auto &row : costs) {
         INFO(row.frequency);
