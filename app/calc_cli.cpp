@@ -93,7 +93,10 @@ std::string usage()
     text += "csv begins with input and frequency_mhz (the frequency as computed), and\n"
             "csv and json add outside_design (true or false). With --fraction, each\n"
             "length adds KEY_tape_in and KEY_tape_error_mm after these, like\n"
-            "vertical_height_tape_in.\n\n";
+            "vertical_height_tape_in. With --parts, each capacitor adds KEY_pair_below_pf,\n"
+            "KEY_pair_top_up_pf, KEY_pair_sum_pf, KEY_pair_low_pf, KEY_pair_high_pf\n"
+            "(empty where one part is as near) and KEY_stub_mm, like\n"
+            "series_capacitor_stub_mm.\n\n";
     return text + std::string(kUsageTail) + exitStatusHelp(kToolExitStatuses) + std::string(kPipeNote);
 }
 
@@ -121,8 +124,8 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
     if (options.version)
         return writeAnswer(out, err, "varnel-calc", "version", "varnel-calc " VARNEL_VERSION "\n");
 
-    const std::unique_ptr<Formatter> formatter
-        = options.format->make({std::string(decimalSeparator), options.header, options.fraction});
+    const std::unique_ptr<Formatter> formatter = options.format->make(
+        {std::string(decimalSeparator), options.header, options.fraction, options.parts, options.coax});
     Module1 state;
     bool anyFailed = false;
     OutsideDesignTally outside;

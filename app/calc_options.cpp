@@ -9,7 +9,7 @@ namespace varnel {
 
 namespace {
 
-constexpr std::array<OptionSpec, 8> kOptions {{
+constexpr std::array<OptionSpec, 10> kOptions {{
     {"--format", 0, "F", "the output format, one of those below"},
     {"--tsv", 0, {}, "the same as --format tsv"},
     {"--header", 0, {}, "with tsv: a first line naming the columns"},
@@ -24,6 +24,16 @@ constexpr std::array<OptionSpec, 8> kOptions {{
      "on 146); at most 1000000 of them, and each\n"
      "number at most 15 digits, 9 decimals and\n"
      "below a billion MHz"},
+    {"--parts",
+     0,
+     {},
+     "also give each capacitor as two E12 parts in\n"
+     "parallel, where they come nearer than one, and\n"
+     "as an open coax stub; in every format"},
+    {"--coax", 0, "Z:VF",
+     "the stub's cable: impedance in ohm and velocity\n"
+     "factor (50:0.66, solid polyethylene, unless\n"
+     "given)"},
     {"--from", 0, "LENGTH",
      "the design whose length comes nearest to one\n"
      "already cut, to 0.001 MHz: side=195, height=,\n"
@@ -86,6 +96,17 @@ CalcOptions parseCalcOptions(const std::vector<std::string> &args, std::string_v
                 options.error = "--fraction takes 8, 16, 32 or 64, not '" + escapedInput(item.value) + "'";
                 return options;
             }
+        } else if (name == "--parts") {
+            options.parts = true;
+        } else if (name == "--coax") {
+            const std::optional<Coax> coax = parseCoax(item.value, decimalSeparator);
+            if (!coax) {
+                options.error = "--coax takes an impedance of 10 to 300 ohm and a velocity factor of 0.5 to 1, "
+                                "as 50:0.66, not '"
+                    + escapedInput(item.value) + "'";
+                return options;
+            }
+            options.coax = *coax;
         } else if (name == "--from") {
             FromResult from = frequencyFromLength(item.value, decimalSeparator);
             if (!from.error.empty()) {

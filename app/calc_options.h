@@ -26,6 +26,8 @@ struct CalcOptions
     const FormatInfo *format = &outputFormats().front();
     bool header = false; // TSV: a first line naming the columns
     int fraction = 0; // 0, or the denominator of fractional inches
+    bool parts = false; // each capacitor as a pair of parts and as a coax stub
+    Coax coax = kSolidPolyethylene;
     bool help = false;
     bool version = false;
     std::vector<FrequencySource> sources;

@@ -65,6 +65,15 @@ public:
                 }
             }
         }
+        if (m_settings.parts) {
+            const std::vector<std::string> cells = partCells(row.state, m_settings.coax, ".");
+            for (std::size_t n = 0; n < cells.size(); ++n) {
+                if (cells[n].empty())
+                    object[partKeys()[n]] = nullptr;
+                else
+                    object[partKeys()[n]] = jsonNumber(cells[n]);
+            }
+        }
         write(out, object);
     }
 

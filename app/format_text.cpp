@@ -1,5 +1,6 @@
 // The text format: the window's grid, a block per frequency, for people.
 #include "app/output_format.h"
+#include "calc/capacitor_build.h"
 #include "calc/design_range.h"
 #include "calc/inch_fraction.h"
 #include "calc/standard_parts.h"
@@ -72,6 +73,13 @@ public:
                 const std::string part = partText(nearestE12(storedValue(row.state, info.quantity)), separator);
                 if (!part.empty())
                     out << "  nearest E12 part " << part;
+                if (m_settings.parts) {
+                    const double picofarads = storedValue(row.state, info.quantity);
+                    if (const std::optional<PartPair> pair = nearerPair(picofarads))
+                        out << "\n    or " << pairText(*pair, picofarads, separator);
+                    if (const std::optional<CoaxStub> stub = openStub(picofarads, row.state.Frequency, m_settings.coax))
+                        out << "\n    or " << stubText(*stub, m_settings.coax, separator);
+                }
             }
             out << '\n';
         }

@@ -26,6 +26,10 @@ public:
             for (Quantity quantity : tapeQuantities())
                 out << '\t' << tapeKey(quantity) << '\t' << tapeErrorKey(quantity);
         }
+        if (m_settings.parts) {
+            for (const std::string &key : partKeys())
+                out << '\t' << key;
+        }
         out << '\n';
     }
 
@@ -51,6 +55,10 @@ public:
                 if (!tape.text.empty())
                     out << signedMillimetres(tape.errorMillimetres, m_settings.decimalSeparator);
             }
+        }
+        if (m_settings.parts) {
+            for (const std::string &cell : partCells(row.state, m_settings.coax, m_settings.decimalSeparator))
+                out << '\t' << cell;
         }
         out << '\n';
     }

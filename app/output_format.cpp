@@ -1,5 +1,8 @@
 #include "app/output_format.h"
 
+#include "numbers/number_text.h"
+#include "numbers/rounding.h"
+
 #include <array>
 
 namespace varnel {
@@ -64,6 +67,38 @@ std::string tapeErrorKey(Quantity quantity)
 {
     std::string key(quantityInfo(quantity).key);
     return key.append("_tape_error_mm");
+}
+
+std::span<const std::string> partKeys()
+{
+    static const std::vector<std::string> keys = [] {
+        std::vector<std::string> all;
+        for (Quantity quantity : kCapacitors) {
+            const std::string name(quantityInfo(quantity).key);
+            for (const char *part :
+                 {"_pair_below_pf", "_pair_top_up_pf", "_pair_sum_pf", "_pair_low_pf", "_pair_high_pf", "_stub_mm"})
+                all.push_back(name + part);
+        }
+        return all;
+    }();
+    return keys;
+}
+
+std::vector<std::string> partCells(const Module1 &state, const Coax &coax, std::string_view separator)
+{
+    std::vector<std::string> cells;
+    for (Quantity quantity : kCapacitors) {
+        const double picofarads = storedValue(state, quantity);
+        if (const std::optional<PartPair> pair = nearerPair(picofarads)) {
+            for (Decimal value : {pair->below.value, pair->topUp.value, pair->sum, pair->low, pair->high})
+                cells.push_back(picofaradNumber(value, separator));
+        } else {
+            cells.insert(cells.end(), 5, std::string());
+        }
+        const std::optional<CoaxStub> stub = openStub(picofarads, state.Frequency, coax);
+        cells.push_back(stub ? formatDouble(roundToPlaces(stub->millimetres, 1), separator) : std::string());
+    }
+    return cells;
 }
 
 std::string withDot(std::string text, std::string_view separator)

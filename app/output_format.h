@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/command_line.h"
+#include "calc/capacitor_build.h"
 #include "calc/compute_command.h"
 
 #include <iosfwd>
@@ -11,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnel {
 
@@ -28,6 +30,8 @@ struct FormatSettings
     std::string decimalSeparator; // the locale's
     bool header = false; // TSV: a first line naming the columns
     int fraction = 0; // 0, or the denominator of the tape readings
+    bool parts = false; // each capacitor as a pair of parts and as a coax stub
+    Coax coax = kSolidPolyethylene;
 };
 
 class Formatter
@@ -77,6 +81,16 @@ std::string columnKey(const ResultFieldInfo &field);
 std::span<const Quantity> tapeQuantities();
 std::string tapeKey(Quantity quantity);
 std::string tapeErrorKey(Quantity quantity);
+
+// With --parts, for each capacitor: the pair of E12 parts in parallel that
+// comes nearer than one ("parallel_pair_below_pf", "_top_up_pf", "_sum_pf",
+// "_low_pf", "_high_pf"; empty where one part is as near) and the length of
+// the open coax stub ("parallel_stub_mm"). The keys, and a row's cells in
+// the same order, its numbers in `decimalSeparator`'s notation.
+std::span<const std::string> partKeys();
+std::vector<std::string> partCells(const Module1 &state, const Coax &coax, std::string_view decimalSeparator);
+// The capacitors the columns are for.
+inline constexpr Quantity kCapacitors[] = {Quantity::ParallelCap, Quantity::SeriesCap};
 
 // Machine formats speak with a dot in every locale; the texts are the
 // window's, only their separator differs.

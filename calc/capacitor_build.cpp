@@ -2,9 +2,11 @@
 
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
+#include "numbers/text_to_number.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 
 namespace varnel {
@@ -81,6 +83,27 @@ std::string pairText(const PartPair &pair, double picofarads, std::string_view s
         + " in parallel make " + capacitanceText(pair.sum, separator) + ", " + picofaradText(std::fabs(off), separator)
         + (off < 0 ? " pF under" : " pF over") + ", which may be " + low + " to "
         + capacitanceText(pair.high, pair.sum, separator);
+}
+
+std::optional<Coax> parseCoax(std::string_view text, std::string_view separator)
+{
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos)
+        return std::nullopt;
+    const SingleParse impedance = parseSingle(text.substr(0, colon), separator);
+    const SingleParse factor = parseSingle(text.substr(colon + 1), separator);
+    if (impedance.error != ErrorKind::None || factor.error != ErrorKind::None || !(impedance.value >= 10)
+        || !(impedance.value <= 300) || !(factor.value >= 0.5f) || !(factor.value <= 1))
+        return std::nullopt;
+    // As typed: 0.66 stays 0.66, not the Single nearest it. Read back
+    // without the C library's locale.
+    const auto asTyped = [](float value) {
+        const std::string text = formatSingle(value, ".");
+        double typed = 0;
+        std::from_chars(text.data(), text.data() + text.size(), typed);
+        return typed;
+    };
+    return Coax {asTyped(impedance.value), asTyped(factor.value)};
 }
 
 double portableAtan(double x)

@@ -116,6 +116,11 @@ std::string capacitanceText(Decimal picofarads, std::string_view decimalSeparato
     return capacitanceText(picofarads, picofarads, decimalSeparator);
 }
 
+std::string picofaradNumber(Decimal picofarads, std::string_view decimalSeparator)
+{
+    return plainDecimal(picofarads, 0, decimalSeparator);
+}
+
 std::string partText(const StandardPart &part, std::string_view decimalSeparator)
 {
     if (part.value.digits == 0)

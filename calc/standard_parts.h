@@ -39,6 +39,9 @@ double decimalValue(Decimal d);
 std::string capacitanceText(Decimal picofarads, std::string_view decimalSeparator);
 std::string capacitanceText(Decimal picofarads, Decimal unitOf, std::string_view decimalSeparator);
 
+// The value in pF as a plain number, for the machine formats: "1500", "1.5".
+std::string picofaradNumber(Decimal picofarads, std::string_view decimalSeparator);
+
 // "33 pF, which may be 29.7 to 36.3 pF"; empty when there is no part.
 std::string partText(const StandardPart &part, std::string_view decimalSeparator);
 

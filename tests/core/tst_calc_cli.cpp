@@ -219,6 +219,42 @@ TEST_CASE("command lines")
          "",
          "varnel-calc: --from takes side, height, end or gap, then = and a length in mm, not 'width=3'\nTry "
          "'varnel-calc --help'.\n"},
+        // Pairs worked by hand (68 + 10 pF may be 61.2 + 9.5 to 74.8 + 10.5);
+        // stubs by Python's math.atan for 75 ohm foam cable.
+        {"--parts in csv: each capacitor as a pair and as a stub",
+         {"--format", "csv", "--parts", "--coax", "75:0.82", "50.1"},
+         "",
+         ".",
+         0,
+         "input,frequency_mhz,vertical_height_mm,centre_gap_mm,horizontal_end_mm,horizontal_side_mm,element_diameter_"
+         "mm,"
+         "parallel_capacitor_pf,series_capacitor_pf,element_diameter_in,vertical_height_in,centre_gap_in,horizontal_"
+         "end_"
+         "in,horizontal_side_in,outside_design,parallel_capacitor_pair_below_pf,parallel_capacitor_pair_top_up_pf,"
+         "parallel_capacitor_pair_sum_pf,parallel_capacitor_pair_low_pf,parallel_capacitor_pair_high_pf,parallel_"
+         "capacitor_stub_mm,series_capacitor_pair_below_pf,series_capacitor_pair_top_up_pf,series_capacitor_pair_sum_"
+         "pf,"
+         "series_capacitor_pair_low_pf,series_capacitor_pair_high_pf,series_capacitor_stub_mm,error\r\n"
+         "50.1,50.1,653.16,109.78,345.81,529.69,12.7,78.77,23.63,0.5,25.715,4.322,13.615,20.854,false,68,10,78,70.7,"
+         "85.3,841.4,22,1.5,23.5,20.8,26.2,397.4,\r\n",
+         ""},
+        // At the design point one part is as near as any pair: the stubs only.
+        {"--parts in tsv, a comma locale",
+         {"--tsv", "--parts", "137,5"},
+         "",
+         ",",
+         0,
+         "137,5\t237,99\t40\t126\t193\t9,5\t33,21\t9,96\t0,374\t9,37\t1,575\t4,961\t7,598\t\t\t\t\t\t220,"
+         "3\t\t\t\t\t\t93,1\n",
+         ""},
+        {"--coax takes an impedance and a velocity factor",
+         {"--coax", "75,0.82", "1"},
+         "",
+         ".",
+         2,
+         "",
+         "varnel-calc: --coax takes an impedance of 10 to 300 ohm and a velocity factor of 0.5 to 1, as 50:0.66, not "
+         "'75,0.82'\nTry 'varnel-calc --help'.\n"},
         {"sweep the wrong way",
          {"--sweep", "146:144:0.1"},
          "",
