@@ -1,11 +1,46 @@
 // The construction notes as the notes window gives them, reflowed for
-// print with the gap note in its red, what follows them, and the footer of
-// the sheet's own pages.
+// print with the gap note in its red; each capacitor from parts or a piece
+// of coax; what follows them; and the footer of the sheet's own pages.
 #include "sheet/page_kinds.h"
 
 #include "sheet/page_drawing.h"
 
+#include <algorithm>
+
 namespace varnel {
+
+namespace {
+
+// Each capacitor from parts or a piece of coax, as a small table.
+double capacitorTable(PageDrawing &d, double width, double y)
+{
+    const double columns[] = {0, 18, 38, 128, width};
+    const auto row = [&](double top, const std::string(&cells)[4]) {
+        double height = 0;
+        for (int c = 0; c < 4; ++c)
+            height = std::max(
+                height,
+                d.p.measure({0, 0, columns[c + 1] - columns[c] - 1.5, 1000}, AlignLeft | Wrap, cells[c]).height);
+        for (int c = 0; c < 4; ++c)
+            d.p.text({kSheetMargin + columns[c], top, columns[c + 1] - columns[c] - 1.5, height + 0.3},
+                     AlignLeft | AlignTop | Wrap, cells[c]);
+        return height + 0.6;
+    };
+    d.p.setFont(bold());
+    const std::string headings[4] = {"Capacitor", "Value", "Two E12 parts in parallel", stubHeading(d.data)};
+    y += row(y, headings);
+    d.p.line({kSheetMargin, y}, {kSheetMargin + width, y}, thin(0.25));
+    y += 0.5;
+    d.p.setFont(regular());
+    for (const CapacitorChoice &choice : capacitorChoices(d.data)) {
+        const std::string cells[4] = {choice.name, choice.value, choice.pair, choice.stub};
+        y += row(y, cells);
+    }
+    y += 0.8;
+    return y + d.paragraph(kSheetMargin, y, width, stubNote(d.data)) + kSectionGap;
+}
+
+} // namespace
 
 void describeNotesPage(PageBuilder &builder, const SheetData &data, PageSize size, const std::string &templateNote)
 {
@@ -23,6 +58,10 @@ void describeNotesPage(PageBuilder &builder, const SheetData &data, PageSize siz
     }
     builder.setTextColour(kBlack);
     y += kSectionGap;
+    // The notes say what a part's tolerance does; here is how to come nearer.
+    builder.setFont(bold(11));
+    builder.text({kSheetMargin, y, width, 6}, AlignLeft | AlignVCenter, "The capacitors from parts or a piece of coax");
+    y = capacitorTable(d, width, y + 6.5);
     builder.setFont(bold());
     d.paragraph(kSheetMargin, y, width, templateNote);
 }

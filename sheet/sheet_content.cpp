@@ -242,6 +242,43 @@ std::vector<std::string> partLines(const SheetData &data)
     };
 }
 
+std::vector<CapacitorChoice> capacitorChoices(const SheetData &data)
+{
+    std::vector<CapacitorChoice> choices;
+    for (const auto &[name, quantity] :
+         {std::pair {"Parallel", Quantity::ParallelCap}, std::pair {"Series", Quantity::SeriesCap}}) {
+        const double picofarads = storedValue(data.state, quantity);
+        CapacitorChoice choice {name, fieldText(data, quantity, Unit::Picofarad) + " pF", "-", "-"};
+        if (const std::optional<PartPair> pair = nearerPair(picofarads))
+            choice.pair = pairText(*pair, picofarads, data.decimalSeparator);
+        if (const std::optional<CoaxStub> stub = openStub(picofarads, data.state.Frequency, data.coax))
+            choice.stub
+                = lengthText(data, roundToPlaces(stub->millimetres, 1)) + " mm" + (stub->pastEighthWave ? " *" : "");
+        choices.push_back(std::move(choice));
+    }
+    return choices;
+}
+
+std::string stubHeading(const SheetData &data)
+{
+    return "Open stub of " + numberText(data, data.coax.impedance) + " ohm coax, velocity factor "
+        + numberText(data, data.coax.velocityFactor);
+}
+
+std::string stubNote(const SheetData &data)
+{
+    std::string note = "Two parts in parallel top up the part below the value. Cut a stub a little long and trim it "
+                       "while measuring.";
+    for (const CapacitorChoice &choice : capacitorChoices(data)) {
+        if (choice.stub.ends_with(" *")) {
+            note += " * longer than an eighth of a wavelength in the cable, so its reactance changes faster with "
+                    "frequency than a capacitor's.";
+            break;
+        }
+    }
+    return note;
+}
+
 std::vector<std::string> noteParagraphs()
 {
     std::vector<std::string> paragraphs;

@@ -5,6 +5,7 @@
 // the numbers and words are varnel-calc's, made by the same code in calc/.
 #pragma once
 
+#include "calc/capacitor_build.h"
 #include "calc/compute_command.h"
 #include "platform/locale_paper.h"
 
@@ -30,6 +31,7 @@ struct SheetData
     // The feed gap as the builder narrows it below the design point, in
     // mm; none for the design's own.
     std::optional<float> feedGap;
+    Coax coax = kSolidPolyethylene; // for the capacitors cut from coax
 };
 
 // Computes `input`; the error, if any, is in `texts.error`.
@@ -112,6 +114,22 @@ inline constexpr int kTapeDenominator = 16;
 
 // The tubing and both capacitors, a line each.
 std::vector<std::string> partLines(const SheetData &data);
+
+// Each capacitor as a builder can make it up: a pair of E12 parts in
+// parallel where it comes nearer than one ("-" where not), and an open coax
+// stub ("220.3 mm", marked "*" past an eighth of a wavelength).
+struct CapacitorChoice
+{
+    std::string name; // "Parallel"
+    std::string value; // "33.21 pF"
+    std::string pair;
+    std::string stub;
+};
+std::vector<CapacitorChoice> capacitorChoices(const SheetData &data);
+// The cable the stubs are for: "Open stub of 50 ohm coax, velocity factor 0.66".
+std::string stubHeading(const SheetData &data);
+// How to cut a stub, and what the mark means where a stub has it.
+std::string stubNote(const SheetData &data);
 
 // The general notes and the gap note as paragraphs: a line the notes
 // window wraps by its width ends in a blank and runs on; one that does not

@@ -880,3 +880,25 @@ TEST_CASE("varnel-sheet's command line")
         }
     }
 }
+
+// The notes page's capacitors at 50.1 MHz: pairs worked by hand, stubs by
+// Python's math.atan (560.71 and 223.81 mm), the first past an eighth of a
+// wavelength in the cable.
+TEST_CASE("the capacitors from parts or a piece of coax")
+{
+    const SheetData data = sheetFor("50.1", ".", Paper::A4);
+    const std::vector<CapacitorChoice> choices = capacitorChoices(data);
+    REQUIRE(choices.size() == 2);
+    CHECK(choices[0].value == "78.77 pF");
+    CHECK(choices[0].pair == "68 pF and 10 pF in parallel make 78 pF, 0.77 pF under, which may be 70.7 to 85.3 pF");
+    CHECK(choices[0].stub == "560.7 mm *");
+    CHECK(choices[1].pair == "22 pF and 1.5 pF in parallel make 23.5 pF, 0.13 pF under, which may be 20.8 to 26.2 pF");
+    CHECK(choices[1].stub == "223.8 mm");
+    CHECK(stubHeading(data) == "Open stub of 50 ohm coax, velocity factor 0.66");
+    CHECK(stubNote(data).find("* longer than an eighth of a wavelength") != std::string::npos);
+    // At the design point one part is as near as any pair.
+    const std::vector<CapacitorChoice> design = capacitorChoices(sheetFor("137.5", ".", Paper::A4));
+    CHECK(design[0].pair == "-");
+    CHECK(design[0].stub == "220.3 mm *");
+    CHECK(design[1].stub == "93.1 mm");
+}
