@@ -8,13 +8,13 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 
 namespace varnel {
 
 namespace {
 
 constexpr std::array<long long, 12> kE12Steps {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
-constexpr double kPi = 3.141592653589793;
 constexpr double kLightMetresPerSecond = 299792458;
 
 // The decade of `picofarads`' first digit, as an E12 step's exponent: a
@@ -111,12 +111,12 @@ double portableAtan(double x)
     if (x < 0)
         return -portableAtan(-x);
     if (x > 1)
-        return kPi / 2 - portableAtan(1 / x);
+        return std::numbers::pi / 2 - portableAtan(1 / x);
     // Below tan(pi/12) the series converges fast; above it, shift by pi/6:
     // atan x = pi/6 + atan((x sqrt 3 - 1) / (x + sqrt 3)).
     const double root3 = std::sqrt(3.0);
     if (x > 2 - root3)
-        return kPi / 6 + portableAtan((x * root3 - 1) / (x + root3));
+        return std::numbers::pi / 6 + portableAtan((x * root3 - 1) / (x + root3));
     // x - x^3/3 + x^5/5 - ...: below 0.268, 0.072 a term, so 16 terms are
     // far below a double's last digit. Summed from the smallest.
     const double square = x * x;
@@ -135,12 +135,12 @@ std::optional<CoaxStub> openStub(double picofarads, double megahertz, const Coax
     if (!(picofarads > 0) || !std::isfinite(picofarads) || !(megahertz > 0) || !std::isfinite(megahertz)
         || !(coax.impedance > 0) || !(coax.velocityFactor > 0))
         return std::nullopt;
-    const double omega = 2 * kPi * megahertz * 1e6;
+    const double omega = 2 * std::numbers::pi * megahertz * 1e6;
     const double angle = portableAtan(omega * picofarads * 1e-12 * coax.impedance);
     CoaxStub stub;
     stub.millimetres = coax.velocityFactor * kLightMetresPerSecond / omega * angle * 1000;
     // An eighth of a wavelength is an angle of pi/4.
-    stub.pastEighthWave = angle > kPi / 4;
+    stub.pastEighthWave = angle > std::numbers::pi / 4;
     return stub;
 }
 

@@ -4,12 +4,11 @@
 #include "numbers/rounding.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace varnel {
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 double hundredths(double millimetres)
 {
@@ -33,7 +32,7 @@ BentLoopResult bentLoop(const StraightLoop &straight, double radius, double tube
             + " mm is less than half the " + shown(tube, separator) + " mm tubing";
         return result;
     }
-    const double arc = std::nearbyint(kPi * r / 2);
+    const double arc = std::nearbyint(std::numbers::pi * r / 2);
     const double growth = 2 * r - arc;
     const double side = hundredths(straight.side) + growth;
     const double end = hundredths(straight.end) + std::ceil(growth / 2);
