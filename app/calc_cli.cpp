@@ -2,6 +2,7 @@
 
 #include "app/calc_options.h"
 #include "calc/antenna_build.h"
+#include "calc/corner_bends.h"
 #include "calc/design_range.h"
 #include "numbers/blanks.h"
 #include "numbers/number_text.h"
@@ -96,7 +97,11 @@ std::string usage()
             "vertical_height_tape_in. With --parts, each capacitor adds KEY_pair_below_pf,\n"
             "KEY_pair_top_up_pf, KEY_pair_sum_pf, KEY_pair_low_pf, KEY_pair_high_pf\n"
             "(empty where one part is as near) and KEY_stub_mm, like\n"
-            "series_capacitor_stub_mm.\n\n";
+            "series_capacitor_stub_mm. With --corner-radius: corner_radius_mm,\n"
+            "bent_side_mm, bent_end_mm, bent_rest_mm, side_run_mm, end_run_mm,\n"
+            "rest_run_mm, corner_arc_mm, tube_length_mm and bend_1_start_mm to\n"
+            "bend_4_end_mm, from the tube's end at the gap (empty where the loop cannot\n"
+            "be bent so). With --from: side_mm_cost_hz and height_mm_cost_hz.\n\n";
     return text + std::string(kUsageTail) + exitStatusHelp(kToolExitStatuses) + std::string(kPipeNote);
 }
 
@@ -124,10 +129,12 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
     if (options.version)
         return writeAnswer(out, err, "varnel-calc", "version", "varnel-calc " VARNEL_VERSION "\n");
 
-    const std::unique_ptr<Formatter> formatter = options.format->make(
-        {std::string(decimalSeparator), options.header, options.fraction, options.parts, options.coax});
+    const std::unique_ptr<Formatter> formatter
+        = options.format->make({std::string(decimalSeparator), options.header, options.fraction, options.parts,
+                                options.coax, options.cornerRadius, options.fromLength});
     Module1 state;
     bool anyFailed = false;
+    bool anyRefused = false;
     OutsideDesignTally outside;
     BuildProblemTally unbuildable;
 
@@ -143,6 +150,17 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
         }
         outside.add(state.Frequency, decimalSeparator);
         unbuildable.add(state, decimalSeparator);
+        // A loop that cannot be bent so is still the design; its row says
+        // nothing of bends, and the run ends as a usage error.
+        if (options.cornerRadius) {
+            const BentLoopResult bent
+                = bentLoop(designLoop(state), *options.cornerRadius, state.ElementDiameter, decimalSeparator);
+            if (!bent.loop) {
+                anyRefused = true;
+                err << "varnel-calc: --corner-radius at " + shownFrequency(state.Frequency, decimalSeparator)
+                        + " MHz: " + bent.refusal + "\n";
+            }
+        }
         formatter->row(out, {input, swept, result, state});
     };
 
@@ -178,7 +196,7 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
         err << "varnel-calc: warning: " + warning + "\n";
     if (!written())
         return kExitWriteFailed;
-    return anyFailed ? kExitCannotCompute : kExitOk;
+    return anyRefused ? kExitUsage : anyFailed ? kExitCannotCompute : kExitOk;
 }
 
 } // namespace varnel

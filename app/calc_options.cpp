@@ -1,5 +1,6 @@
 #include "app/calc_options.h"
 
+#include "calc/corner_bends.h"
 #include "calc/length_frequency.h"
 #include "numbers/unicode_text.h"
 
@@ -9,7 +10,7 @@ namespace varnel {
 
 namespace {
 
-constexpr std::array<OptionSpec, 10> kOptions {{
+constexpr std::array<OptionSpec, 11> kOptions {{
     {"--format", 0, "F", "the output format, one of those below"},
     {"--tsv", 0, {}, "the same as --format tsv"},
     {"--header", 0, {}, "with tsv: a first line naming the columns"},
@@ -37,7 +38,15 @@ constexpr std::array<OptionSpec, 10> kOptions {{
     {"--from", 0, "LENGTH",
      "the design whose length comes nearest to one\n"
      "already cut, to 0.001 MHz: side=195, height=,\n"
-     "end= or gap= and the length in mm"},
+     "end= or gap= and the length in mm; with what\n"
+     "1 mm too long on SIDE and HEIGHT costs in\n"
+     "frequency, in every format"},
+    {"--corner-radius", 0, "MM",
+     "the loop's corners bent, or made with elbows, to\n"
+     "a centre-line radius of MM: each side grows so\n"
+     "that the loop's centre line stays the design's;\n"
+     "the straight runs, arcs, the tube's length and\n"
+     "where each bend starts and ends, in every format"},
     kVersionOption,
     kHelpOption,
 }};
@@ -101,9 +110,7 @@ CalcOptions parseCalcOptions(const std::vector<std::string> &args, std::string_v
         } else if (name == "--coax") {
             const std::optional<Coax> coax = parseCoax(item.value, decimalSeparator);
             if (!coax) {
-                options.error = "--coax takes an impedance of 10 to 300 ohm and a velocity factor of 0.5 to 1, "
-                                "as 50:0.66, not '"
-                    + escapedInput(item.value) + "'";
+                options.error = "--coax takes " + std::string(kCoaxTakes) + ", not '" + escapedInput(item.value) + "'";
                 return options;
             }
             options.coax = *coax;
@@ -114,6 +121,15 @@ CalcOptions parseCalcOptions(const std::vector<std::string> &args, std::string_v
                 return options;
             }
             options.sources.push_back({std::move(from.frequency), std::nullopt});
+            options.fromLength = true;
+        } else if (name == "--corner-radius") {
+            const std::optional<double> radius = parseCornerRadius(item.value, decimalSeparator);
+            if (!radius) {
+                options.error = "--corner-radius takes " + std::string(kCornerRadiusHelp) + ", not '"
+                    + escapedInput(item.value) + "'";
+                return options;
+            }
+            options.cornerRadius = radius;
         } else if (name == "--sweep") {
             std::optional<DecimalSweep> sweep = DecimalSweep::parse(item.value, decimalSeparator, options.error);
             if (!sweep)

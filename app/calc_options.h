@@ -28,6 +28,8 @@ struct CalcOptions
     int fraction = 0; // 0, or the denominator of fractional inches
     bool parts = false; // each capacitor as a pair of parts and as a coax stub
     Coax coax = kSolidPolyethylene;
+    std::optional<double> cornerRadius; // mm
+    bool fromLength = false; // --from: a loop already cut
     bool help = false;
     bool version = false;
     std::vector<FrequencySource> sources;

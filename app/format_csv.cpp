@@ -43,10 +43,8 @@ public:
             for (Quantity quantity : tapeQuantities())
                 out << ',' << tapeKey(quantity) << ',' << tapeErrorKey(quantity);
         }
-        if (m_settings.parts) {
-            for (const std::string &key : partKeys())
-                out << ',' << key;
-        }
+        for (const std::string &key : extraKeys(m_settings))
+            out << ',' << key;
         out << ",error\r\n";
     }
 
@@ -65,17 +63,15 @@ public:
                     out << signedMillimetres(tape.errorMillimetres, ".");
             }
         }
-        if (m_settings.parts) {
-            for (const std::string &cell : partCells(row.state, m_settings.coax, "."))
-                out << ',' << cell;
-        }
+        for (const std::string &cell : extraCells(m_settings, row.state, "."))
+            out << ',' << cell;
         out << ",\r\n";
     }
 
     void error(std::ostream &out, std::string_view input, ErrorKind error) override
     {
         const std::size_t empty = 1 + kResultFieldCount + 1 + (m_settings.fraction ? 2 * tapeQuantities().size() : 0)
-            + (m_settings.parts ? partKeys().size() : 0);
+            + extraKeys(m_settings).size();
         out << csvField(escapedInput(input)) << std::string(empty, ',') << ',' << csvField(errorName(error)) << "\r\n";
     }
 };

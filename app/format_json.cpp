@@ -65,14 +65,13 @@ public:
                 }
             }
         }
-        if (m_settings.parts) {
-            const std::vector<std::string> cells = partCells(row.state, m_settings.coax, ".");
-            for (std::size_t n = 0; n < cells.size(); ++n) {
-                if (cells[n].empty())
-                    object[partKeys()[n]] = nullptr;
-                else
-                    object[partKeys()[n]] = jsonNumber(cells[n]);
-            }
+        const std::vector<std::string> keys = extraKeys(m_settings);
+        const std::vector<std::string> cells = extraCells(m_settings, row.state, ".");
+        for (std::size_t n = 0; n < cells.size(); ++n) {
+            if (cells[n].empty())
+                object[keys[n]] = nullptr;
+            else
+                object[keys[n]] = jsonNumber(cells[n]);
         }
         write(out, object);
     }

@@ -1,8 +1,10 @@
 // The text format: the window's grid, a block per frequency, for people.
 #include "app/output_format.h"
 #include "calc/capacitor_build.h"
+#include "calc/corner_bends.h"
 #include "calc/design_range.h"
 #include "calc/inch_fraction.h"
+#include "calc/length_frequency.h"
 #include "calc/standard_parts.h"
 
 #include <algorithm>
@@ -82,6 +84,17 @@ public:
                 }
             }
             out << '\n';
+        }
+        if (m_settings.cornerRadius) {
+            const BentLoopResult bent
+                = bentLoop(designLoop(row.state), *m_settings.cornerRadius, row.state.ElementDiameter, separator);
+            if (const std::optional<BentLoop> &loop = bent.loop)
+                out << "  " << bentSidesText(*loop, separator) << ";\n    " << bentRunsText(*loop, separator) << ".\n  "
+                    << bentTubeText(*loop, separator) << ".\n  " << kElbowNote << '\n';
+        }
+        if (m_settings.costs) {
+            if (const std::string cost = millimetreCostText(row.state, separator); !cost.empty())
+                out << "  " << cost << '\n';
         }
     }
 

@@ -26,10 +26,8 @@ public:
             for (Quantity quantity : tapeQuantities())
                 out << '\t' << tapeKey(quantity) << '\t' << tapeErrorKey(quantity);
         }
-        if (m_settings.parts) {
-            for (const std::string &key : partKeys())
-                out << '\t' << key;
-        }
+        for (const std::string &key : extraKeys(m_settings))
+            out << '\t' << key;
         out << '\n';
     }
 
@@ -56,10 +54,8 @@ public:
                     out << signedMillimetres(tape.errorMillimetres, m_settings.decimalSeparator);
             }
         }
-        if (m_settings.parts) {
-            for (const std::string &cell : partCells(row.state, m_settings.coax, m_settings.decimalSeparator))
-                out << '\t' << cell;
-        }
+        for (const std::string &cell : extraCells(m_settings, row.state, m_settings.decimalSeparator))
+            out << '\t' << cell;
         out << '\n';
     }
 

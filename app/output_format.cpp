@@ -1,5 +1,7 @@
 #include "app/output_format.h"
 
+#include "calc/corner_bends.h"
+#include "calc/length_frequency.h"
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
 
@@ -97,6 +99,53 @@ std::vector<std::string> partCells(const Module1 &state, const Coax &coax, std::
         }
         const std::optional<CoaxStub> stub = openStub(picofarads, state.Frequency, coax);
         cells.push_back(stub ? formatDouble(roundToPlaces(stub->millimetres, 1), separator) : std::string());
+    }
+    return cells;
+}
+
+std::vector<std::string> extraKeys(const FormatSettings &settings)
+{
+    std::vector<std::string> keys;
+    if (settings.parts)
+        keys.assign(partKeys().begin(), partKeys().end());
+    if (settings.cornerRadius) {
+        for (const char *key : {"corner_radius_mm", "bent_side_mm", "bent_end_mm", "bent_rest_mm", "side_run_mm",
+                                "end_run_mm", "rest_run_mm", "corner_arc_mm", "tube_length_mm"})
+            keys.emplace_back(key);
+        for (int bend = 1; bend <= 4; ++bend) {
+            keys.push_back("bend_" + std::to_string(bend) + "_start_mm");
+            keys.push_back("bend_" + std::to_string(bend) + "_end_mm");
+        }
+    }
+    if (settings.costs) {
+        keys.emplace_back("side_mm_cost_hz");
+        keys.emplace_back("height_mm_cost_hz");
+    }
+    return keys;
+}
+
+std::vector<std::string> extraCells(const FormatSettings &settings, const Module1 &state, std::string_view separator)
+{
+    std::vector<std::string> cells;
+    if (settings.parts)
+        cells = partCells(state, settings.coax, separator);
+    if (settings.cornerRadius) {
+        const BentLoopResult bent = bentLoop(designLoop(state), *settings.cornerRadius, state.ElementDiameter, ".");
+        if (const std::optional<BentLoop> &loop = bent.loop) {
+            for (double value : {loop->radius, loop->side, loop->end, loop->rest, loop->wholeRun, loop->endRun,
+                                 loop->restRun, loop->arc, loop->total})
+                cells.push_back(formatDouble(value, separator));
+            for (double mark : loop->marks)
+                cells.push_back(formatDouble(mark, separator));
+        } else {
+            cells.insert(cells.end(), 17, std::string());
+        }
+    }
+    if (settings.costs) {
+        for (Quantity quantity : {Quantity::HorizontalSide, Quantity::VerticalHeight}) {
+            const std::optional<double> cost = millimetreCost(state, quantity);
+            cells.push_back(cost ? formatDouble(roundToPlaces(*cost * 1e6, 2), separator) : std::string());
+        }
     }
     return cells;
 }

@@ -9,6 +9,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,6 +33,8 @@ struct FormatSettings
     int fraction = 0; // 0, or the denominator of the tape readings
     bool parts = false; // each capacitor as a pair of parts and as a coax stub
     Coax coax = kSolidPolyethylene;
+    std::optional<double> cornerRadius; // mm: the loop's corners bent to it
+    bool costs = false; // what 1 mm too long on SIDE and HEIGHT costs in frequency
 };
 
 class Formatter
@@ -89,6 +92,14 @@ std::string tapeErrorKey(Quantity quantity);
 // the same order, its numbers in `decimalSeparator`'s notation.
 std::span<const std::string> partKeys();
 std::vector<std::string> partCells(const Module1 &state, const Coax &coax, std::string_view decimalSeparator);
+// The columns the options add after the tape readings, in this order:
+// --parts's, then with --corner-radius the bent loop's ("corner_radius_mm",
+// "bent_side_mm", ..., "bend_4_end_mm"; empty where the loop cannot be
+// bent so), then with --from what a millimetre costs ("side_mm_cost_hz",
+// "height_mm_cost_hz", in Hz). A row's cells in the same order, empty for none.
+std::vector<std::string> extraKeys(const FormatSettings &settings);
+std::vector<std::string> extraCells(const FormatSettings &settings, const Module1 &state,
+                                    std::string_view decimalSeparator);
 // The capacitors the columns are for.
 inline constexpr Quantity kCapacitors[] = {Quantity::ParallelCap, Quantity::SeriesCap};
 

@@ -1,6 +1,7 @@
 #include "app/sheet_cli.h"
 
 #include "app/command_line.h"
+#include "calc/corner_bends.h"
 #include "calc/length_frequency.h"
 #include "numbers/text_to_number.h"
 #include "numbers/unicode_text.h"
@@ -60,7 +61,18 @@ const std::string kLargePageHelp = "write the full-size template alone on one la
 
 const std::string kOutputHelp = "the file to write: " + suffixWords();
 
-const std::array<OptionSpec, 7> kOptions {{
+#ifdef _WIN32
+const std::string kPrintedBarHelp = "what the 100 mm bar measured when the template\n"
+                                    "was printed at Actual size, across or across,down:\n"
+                                    "the template's pages are drawn to undo it; 90 to\n"
+                                    "110";
+#else
+const std::string kPrintedBarHelp = "what the 100 mm bar measured when the template\n"
+                                    "was printed at 100 %, across or across,down: the\n"
+                                    "template's pages are drawn to undo it; 90 to 110";
+#endif
+
+const std::array<OptionSpec, 10> kOptions {{
     {"--output", 'o', "FILE", kOutputHelp},
     {"--feed-gap", 0, "MM",
      "below 137.5 MHz, narrow the feed gap to MM, as the\n"
@@ -72,6 +84,16 @@ const std::array<OptionSpec, 7> kOptions {{
      "nearest to one already cut, to 0.001 MHz:\n"
      "side=195, height=, end= or gap= and the length\n"
      "in mm"},
+    {"--corner-radius", 0, "MM",
+     "the loop's corners bent, or made with elbows, to a\n"
+     "centre-line radius of MM: each side grows so that\n"
+     "the centre line stays the design's; the drawings,\n"
+     "template and cut list show the bends"},
+    {"--coax", 0, "Z:VF",
+     "the cable for the capacitors cut from coax:\n"
+     "impedance in ohm and velocity factor (50:0.66,\n"
+     "solid polyethylene, unless given)"},
+    {"--printed-bar", 0, "MM[,MM]", kPrintedBarHelp},
     {"--large-page", 0, {}, kLargePageHelp},
     {"--page", 0, "SIZE", kPageHelp},
     kVersionOption,
@@ -130,6 +152,9 @@ SheetPlan planSheet(const std::vector<std::string> &args, const SheetSystem &sys
     std::optional<std::string> page;
     std::optional<std::string> feedGap;
     std::optional<std::string> from;
+    std::optional<std::string> cornerRadius;
+    std::optional<std::string> coax;
+    std::optional<std::string> printedBar;
     bool largePage = false;
     for (const CommandLineItem &item : line.items) {
         const std::string_view name = item.option ? item.option->name : std::string_view();
@@ -149,6 +174,12 @@ SheetPlan planSheet(const std::vector<std::string> &args, const SheetSystem &sys
             largePage = true;
         else if (name == "--from")
             from = item.value;
+        else if (name == "--corner-radius")
+            cornerRadius = item.value;
+        else if (name == "--coax")
+            coax = item.value;
+        else if (name == "--printed-bar")
+            printedBar = item.value;
     }
     if (from) {
         if (!frequencies.empty())
@@ -191,6 +222,26 @@ SheetPlan planSheet(const std::vector<std::string> &args, const SheetSystem &sys
             return usageError("--feed-gap takes a width in mm, not '" + escapedInput(*feedGap) + "'");
         request.feedGap = parsed.value;
     }
+    if (cornerRadius) {
+        request.cornerRadius = parseCornerRadius(*cornerRadius, system.decimalSeparator);
+        if (!request.cornerRadius)
+            return usageError("--corner-radius takes " + std::string(kCornerRadiusHelp) + ", not '"
+                              + escapedInput(*cornerRadius) + "'");
+    }
+    if (coax) {
+        const std::optional<Coax> cable = parseCoax(*coax, system.decimalSeparator);
+        if (!cable)
+            return usageError("--coax takes " + std::string(kCoaxTakes) + ", not '" + escapedInput(*coax) + "'");
+        request.coax = *cable;
+    }
+    if (printedBar) {
+        request.printedBar = parsePrintedBar(*printedBar, system.decimalSeparator);
+        if (!request.printedBar)
+            return usageError("--printed-bar takes what the 100 mm bar measured, 90 to 110 mm, not '"
+                              + escapedInput(*printedBar)
+                              + "': a printer further off is scaling to fit the page; print at 100 % and measure "
+                                "again");
+    }
     std::optional<long long> epoch;
     if (system.sourceDateEpoch) {
         epoch = sourceDateEpoch(*system.sourceDateEpoch);
@@ -213,6 +264,8 @@ SheetPlan planSheet(const std::vector<std::string> &args, const SheetSystem &sys
         if (const std::string refusal = feedGapRefusal(data, *request.feedGap); !refusal.empty())
             return fail(kExitUsage, refusal);
     }
+    if (const std::string refusal = cornerRadiusRefusal(data); !refusal.empty())
+        return fail(kExitUsage, "--corner-radius: " + refusal);
     if (request.pages == SheetPages::LargeTemplate) {
         if (const std::string refusal = largePageRefusal(data, facts.withArticle); !refusal.empty())
             return fail(kExitCannotCompute, refusal);

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
@@ -90,20 +89,11 @@ std::optional<Coax> parseCoax(std::string_view text, std::string_view separator)
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos)
         return std::nullopt;
-    const SingleParse impedance = parseSingle(text.substr(0, colon), separator);
-    const SingleParse factor = parseSingle(text.substr(colon + 1), separator);
-    if (impedance.error != ErrorKind::None || factor.error != ErrorKind::None || !(impedance.value >= 10)
-        || !(impedance.value <= 300) || !(factor.value >= 0.5f) || !(factor.value <= 1))
+    const std::optional<double> impedance = parseTypedNumber(text.substr(0, colon), separator);
+    const std::optional<double> factor = parseTypedNumber(text.substr(colon + 1), separator);
+    if (!impedance || !factor || !(*impedance >= 10) || !(*impedance <= 300) || !(*factor >= 0.5) || !(*factor <= 1))
         return std::nullopt;
-    // As typed: 0.66 stays 0.66, not the Single nearest it. Read back
-    // without the C library's locale.
-    const auto asTyped = [](float value) {
-        const std::string text = formatSingle(value, ".");
-        double typed = 0;
-        std::from_chars(text.data(), text.data() + text.size(), typed);
-        return typed;
-    };
-    return Coax {asTyped(impedance.value), asTyped(factor.value)};
+    return Coax {*impedance, *factor};
 }
 
 double portableAtan(double x)

@@ -39,6 +39,8 @@ inline constexpr Coax kSolidPolyethylene {50, 0.66};
 // "75:0.82" in the locale's notation: an impedance of 10 to 300 ohm and a
 // velocity factor of 0.5 to 1; nothing for anything else.
 std::optional<Coax> parseCoax(std::string_view text, std::string_view decimalSeparator);
+inline constexpr std::string_view kCoaxTakes
+    = "an impedance of 10 to 300 ohm and a velocity factor of 0.5 to 1, as 50:0.66";
 
 struct CoaxStub
 {

@@ -1,7 +1,9 @@
 #include "calc/corner_bends.h"
 
+#include "calc/antenna_build.h"
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
+#include "numbers/text_to_number.h"
 
 #include <cmath>
 #include <numbers>
@@ -20,7 +22,54 @@ std::string shown(double hundredthsOfMm, std::string_view separator)
     return formatDouble(hundredthsOfMm / 100, separator);
 }
 
+std::string mm(double millimetres, std::string_view separator)
+{
+    return formatDouble(millimetres, separator) + " mm";
+}
+
 } // namespace
+
+StraightLoop designLoop(const Module1 &state)
+{
+    const double side = shownHundredths(state.HorizontalSide);
+    const double end = shownHundredths(state.HorizontalEnd);
+    const double gap = shownHundredths(state.CenterGap);
+    return {side / 100, end / 100, gap / 100, (side - end - gap) / 100};
+}
+
+std::optional<double> parseCornerRadius(std::string_view text, std::string_view separator)
+{
+    const std::optional<double> radius = parseTypedNumber(text, separator);
+    if (!radius || !(*radius > 0) || !(*radius <= 10000))
+        return std::nullopt;
+    return radius;
+}
+
+std::string bentSidesText(const BentLoop &loop, std::string_view separator)
+{
+    return "Corners bent to a radius of " + mm(loop.radius, separator) + " on the centre line: each side "
+        + mm(loop.side, separator) + " between the tangents' meeting points, END " + mm(loop.end, separator)
+        + " and the rest " + mm(loop.rest, separator);
+}
+
+std::string bentRunsText(const BentLoop &loop, std::string_view separator)
+{
+    return "straight runs: " + mm(loop.wholeRun, separator) + " on each whole side, " + mm(loop.endRun, separator)
+        + " for END and " + mm(loop.restRun, separator) + " for the rest; each corner's arc " + mm(loop.arc, separator);
+}
+
+std::string bentTubeText(const BentLoop &loop, std::string_view separator)
+{
+    std::string text = "Bent from one tube of " + mm(loop.total, separator)
+        + ", the design's centre line: from its end at the gap, the bends run from ";
+    for (std::size_t bend = 0; bend < 4; ++bend)
+        text += std::string(bend == 0       ? ""
+                                : bend == 3 ? " and "
+                                            : ", ")
+            + formatDouble(loop.marks[2 * bend], separator) + " to "
+            + formatDouble(loop.marks[2 * bend + 1], separator);
+    return text + " mm";
+}
 
 BentLoopResult bentLoop(const StraightLoop &straight, double radius, double tubeDiameter, std::string_view separator)
 {

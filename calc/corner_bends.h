@@ -7,6 +7,8 @@
 // sum adds up on paper and the total is the design's exactly.
 #pragma once
 
+#include "calc/antenna_calculator.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -24,6 +26,9 @@ struct StraightLoop
     double gap = 0;
     double rest = 0;
 };
+
+// The design's own loop, from the lengths as the window shows them.
+StraightLoop designLoop(const Module1 &state);
 
 struct BentLoop
 {
@@ -51,5 +56,23 @@ struct BentLoopResult
 };
 BentLoopResult bentLoop(const StraightLoop &straight, double radius, double tubeDiameter,
                         std::string_view decimalSeparator);
+
+// The same words in every tool. "Corners bent to a radius of 15 mm on the
+// centre line: each side 199.44 mm between the tangents' meeting points,
+// END 129.22 mm and the rest 30.22 mm".
+std::string bentSidesText(const BentLoop &loop, std::string_view decimalSeparator);
+// "straight runs: 169.44 mm on each whole side, 114.22 mm for END and
+// 15.22 mm for the rest; each corner's arc 23.56 mm".
+std::string bentRunsText(const BentLoop &loop, std::string_view decimalSeparator);
+// "Bent from one tube of 732 mm, the design's centre line: from its end at
+// the gap, the bends run from 114.22 to 137.78, ... and 693.22 to 716.78 mm".
+std::string bentTubeText(const BentLoop &loop, std::string_view decimalSeparator);
+inline constexpr std::string_view kElbowNote
+    = "With elbows, add each elbow's socket depth to each straight run it goes into. The corners' extra "
+      "capacitance, which the notes mention, is not computed: trim by measurement.";
+// What --corner-radius takes: a radius in mm, in the locale's notation,
+// above 0 and at most 10 m; nothing for anything else.
+std::optional<double> parseCornerRadius(std::string_view text, std::string_view decimalSeparator);
+inline constexpr std::string_view kCornerRadiusHelp = "a centre-line radius in mm, up to 10000";
 
 } // namespace varnel

@@ -1,6 +1,7 @@
 #include "numbers/text_to_number.h"
 
 #include "numbers/blanks.h"
+#include "numbers/number_text.h"
 
 #include <charconv>
 #include <cstdint>
@@ -129,6 +130,18 @@ SingleParse parseSingle(std::string_view text, std::string_view decimalSeparator
     if (ec != std::errc() || ptr != canonical.data() + canonical.size())
         return mismatch();
     return {value, ErrorKind::None};
+}
+
+std::optional<double> parseTypedNumber(std::string_view text, std::string_view decimalSeparator)
+{
+    const SingleParse parsed = parseSingle(text, decimalSeparator);
+    if (parsed.error != ErrorKind::None)
+        return std::nullopt;
+    // Read back without the C library's locale.
+    const std::string typed = formatSingle(parsed.value, ".");
+    double value = 0;
+    std::from_chars(typed.data(), typed.data() + typed.size(), value);
+    return value;
 }
 
 } // namespace varnel

@@ -3,6 +3,7 @@
 
 #include "numbers/error_kind.h"
 
+#include <optional>
 #include <string_view>
 
 namespace varnel {
@@ -24,5 +25,10 @@ struct SingleParse
 // magnitude too small for a Single becomes zero or a subnormal, silently.
 // Runs in time linear in the text, however long.
 SingleParse parseSingle(std::string_view text, std::string_view decimalSeparator);
+
+// A number an option takes, read as parseSingle reads it, then as the
+// shortest decimal that gives that Single: 0.66 stays 0.66, not the Single
+// nearest it. Nothing for text that is not a finite number.
+std::optional<double> parseTypedNumber(std::string_view text, std::string_view decimalSeparator);
 
 } // namespace varnel

@@ -40,6 +40,23 @@ double capacitorTable(PageDrawing &d, double width, double y)
     return y + d.paragraph(kSheetMargin, y, width, stubNote(d.data)) + kSectionGap;
 }
 
+// A loop bent from one tube, and what elbows add: the sheet's first page
+// has no room for it.
+double bendsSection(PageDrawing &d, double width, double y)
+{
+    const std::optional<BentLoop> bends = feedSide(d.data).bends;
+    if (!bends)
+        return y;
+    d.p.setFont(bold(11));
+    d.p.text({kSheetMargin, y, width, 6}, AlignLeft | AlignVCenter,
+             "The corners bent to " + lengthText(d.data, bends->radius) + " mm");
+    y += 6.5;
+    d.p.setFont(regular());
+    y += d.paragraph(kSheetMargin, y, width, centreLineSum(d.data)) + 0.8;
+    y += d.paragraph(kSheetMargin, y, width, bentTubeText(*bends, d.data.decimalSeparator) + ".") + 0.8;
+    return y + d.paragraph(kSheetMargin, y, width, std::string(kElbowNote)) + kSectionGap;
+}
+
 } // namespace
 
 void describeNotesPage(PageBuilder &builder, const SheetData &data, PageSize size, const std::string &templateNote)
@@ -62,6 +79,7 @@ void describeNotesPage(PageBuilder &builder, const SheetData &data, PageSize siz
     builder.setFont(bold(11));
     builder.text({kSheetMargin, y, width, 6}, AlignLeft | AlignVCenter, "The capacitors from parts or a piece of coax");
     y = capacitorTable(d, width, y + 6.5);
+    y = bendsSection(d, width, y);
     builder.setFont(bold());
     d.paragraph(kSheetMargin, y, width, templateNote);
 }

@@ -5,20 +5,63 @@
 #include "sheet/drawing_geometry.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace varnel {
 
 PlanGeometry::PlanGeometry(const SheetData &data, Point corner, double scale)
     : topLeft(corner)
-    , side(data.state.HorizontalSide * scale)
+    , side(feedSide(data).side * scale)
     , bottomLeft(corner + Point {0, side})
     , bottomRight(corner + Point {side, side})
     , topRight(corner + Point {side, 0})
     , gapLeft(bottomLeft + Point {feedSide(data).end * scale, 0})
     , gapRight(gapLeft + Point {feedSide(data).gap * scale, 0})
-    , upVertical(topRight - Point {side * kVerticalsFromCorner, 0})
-    , downVertical(upVertical - Point {data.state.CenterGap * scale, 0})
 {
+    if (const std::optional<BentLoop> bends = feedSide(data).bends)
+        radius = bends->radius * scale;
+    // Where the notes window's diagram puts them, but on the straight run
+    // past a bent corner.
+    const double fromCorner = radius > 0
+        ? std::max(side * kVerticalsFromCorner, radius + data.state.ElementDiameter * scale)
+        : side * kVerticalsFromCorner;
+    upVertical = topRight - Point {fromCorner, 0};
+    downVertical = upVertical - Point {data.state.CenterGap * scale, 0};
+}
+
+Point PlanGeometry::arcEnd(Point corner, Point towards) const
+{
+    return along(corner, towards, radius / distance(corner, towards));
+}
+
+std::vector<Point> PlanGeometry::loop() const
+{
+    if (radius == 0)
+        return {gapLeft, bottomLeft, topLeft, topRight, bottomRight, gapRight};
+    // A quarter circle through t = tan(angle / 2): (1 - t^2, 2t) / (1 + t^2)
+    // lies on the circle exactly, by + - * / alone, so that every CPU
+    // draws the same arc.
+    constexpr int kSteps = 16;
+    std::vector<Point> points {gapLeft};
+    const Point corners[] = {bottomLeft, topLeft, topRight, bottomRight};
+    const Point after[] = {topLeft, topRight, bottomRight, gapRight};
+    Point before = gapLeft;
+    for (int n = 0; n < 4; ++n) {
+        const Point start = arcEnd(corners[n], before);
+        const Point end = arcEnd(corners[n], after[n]);
+        const Point centre = start + (end - corners[n]);
+        const Point fromStart = start - centre;
+        const Point fromEnd = end - centre;
+        for (int step = 0; step <= kSteps; ++step) {
+            const double t = static_cast<double>(step) / kSteps;
+            const double c = (1 - t * t) / (1 + t * t);
+            const double s = 2 * t / (1 + t * t);
+            points.push_back(centre + fromStart * c + fromEnd * s);
+        }
+        before = corners[n];
+    }
+    points.push_back(gapRight);
+    return points;
 }
 
 double PageDrawing::paragraph(double x, double y, double width, const std::string &text)

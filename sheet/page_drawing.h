@@ -57,9 +57,13 @@ struct PlanGeometry
     Point gapRight;
     Point upVertical;
     Point downVertical;
+    double radius = 0; // the corners' centre-line radius as drawn; 0 for square ones
 
-    // The loop from one end of the gap round to the other.
-    std::vector<Point> loop() const { return {gapLeft, bottomLeft, topLeft, topRight, bottomRight, gapRight}; }
+    // The loop from one end of the gap round to the other, its corners
+    // arcs where they are bent.
+    std::vector<Point> loop() const;
+    // Where the arc at `corner` meets the straight run towards `towards`.
+    Point arcEnd(Point corner, Point towards) const;
 };
 
 // A page builder with the frequency's numbers, and the marks its drawings

@@ -7,6 +7,7 @@
 #include "calc/standard_parts.h"
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
+#include "numbers/text_to_number.h"
 
 #include <cmath>
 
@@ -112,8 +113,65 @@ FeedSide feedSide(const SheetData &data)
     built.end = end / 100;
     built.gap = gap / 100;
     built.rest = (side - end - gap) / 100;
+    // Square, SIDE is the design's own, as every drawing has always drawn it.
+    built.side = data.state.HorizontalSide;
     built.narrowed = removed != 0;
+    if (data.cornerRadius) {
+        BentLoopResult bent = bentLoop({side / 100, built.end, built.gap, built.rest}, *data.cornerRadius,
+                                       data.state.ElementDiameter, data.decimalSeparator);
+        if (bent.loop) {
+            built.side = bent.loop->side;
+            built.end = bent.loop->end;
+            built.rest = bent.loop->rest;
+            built.bends = bent.loop;
+        }
+    }
     return built;
+}
+
+std::string sideText(const SheetData &data)
+{
+    const std::optional<BentLoop> bends = feedSide(data).bends;
+    return bends ? lengthText(data, bends->side) : millimetres(data, Quantity::HorizontalSide);
+}
+
+std::string cornerRadiusRefusal(const SheetData &data)
+{
+    if (!data.cornerRadius)
+        return {};
+    SheetData square = data;
+    square.cornerRadius.reset();
+    const FeedSide straight = feedSide(square);
+    return bentLoop({shownHundredths(data.state.HorizontalSide) / 100, straight.end, straight.gap, straight.rest},
+                    *data.cornerRadius, data.state.ElementDiameter, data.decimalSeparator)
+        .refusal;
+}
+
+std::optional<PrintedBar> parsePrintedBar(std::string_view text, std::string_view separator)
+{
+    // A semicolon separates the two, and so does a comma unless it is the
+    // locale's decimal one.
+    std::size_t split = text.find(';');
+    if (split == std::string_view::npos && separator != ",")
+        split = text.find(',');
+    const std::optional<double> across = parseTypedNumber(text.substr(0, split), separator);
+    const std::optional<double> down
+        = split == std::string_view::npos ? across : parseTypedNumber(text.substr(split + 1), separator);
+    const auto fair = [](const std::optional<double> &mm) { return mm && *mm >= 90 && *mm <= 110; };
+    if (!fair(across) || !fair(down))
+        return std::nullopt;
+    return PrintedBar {*across, *down};
+}
+
+std::string printerNote(const SheetData &data)
+{
+    if (!data.printedBar)
+        return {};
+    const PrintedBar &bar = *data.printedBar;
+    if (bar.across == bar.down)
+        return "drawn for a printer that printed 100 mm as " + numberText(data, bar.across) + " mm";
+    return "drawn for a printer that printed 100 mm as " + numberText(data, bar.across) + " mm across and "
+        + numberText(data, bar.down) + " mm down";
 }
 
 std::string numberText(const SheetData &data, double value)
@@ -180,6 +238,11 @@ std::string antennaReading(const SheetData &data)
           "near a corner. Each drawing is true to the scale it states.";
     if (built.narrowed)
         reading += " " + feedGapNote(data);
+    if (built.bends)
+        reading += " " + bentSidesText(*built.bends, data.decimalSeparator)
+            + ", so that the loop's centre line, gap "
+              "end to gap end, stays the design's; "
+            + bentRunsText(*built.bends, data.decimalSeparator) + ". The drawings show the bends.";
     return reading;
 }
 
@@ -192,9 +255,24 @@ std::string polarisationRule()
 std::string feedSideSum(const SheetData &data)
 {
     const FeedSide built = feedSide(data);
-    return std::string("Feed side: END + ") + (built.narrowed ? "feed gap" : "GAP") + " + rest = "
-        + lengthText(data, built.end) + " + " + lengthText(data, built.gap) + " + " + lengthText(data, built.rest)
-        + " = " + millimetres(data, Quantity::HorizontalSide) + " mm, the side of the square.";
+    return std::string("Feed side: END + ") + (built.narrowed ? "feed gap" : "GAP")
+        + " + rest = " + lengthText(data, built.end) + " + " + lengthText(data, built.gap) + " + "
+        + lengthText(data, built.rest) + " = " + sideText(data) + " mm, the side of the square.";
+}
+
+std::string centreLineSum(const SheetData &data)
+{
+    const std::optional<BentLoop> bends = feedSide(data).bends;
+    if (!bends)
+        return {};
+    SheetData square = data;
+    square.cornerRadius.reset();
+    const FeedSide straight = feedSide(square);
+    return "Centre line, gap end to gap end: END's run + 3 side runs + the rest's run + 4 arcs = "
+        + lengthText(data, bends->endRun) + " + 3 x " + lengthText(data, bends->wholeRun) + " + "
+        + lengthText(data, bends->restRun) + " + 4 x " + lengthText(data, bends->arc) + " = "
+        + lengthText(data, bends->total) + " mm, as the square's 4 x " + sideText(square) + " - "
+        + lengthText(data, straight.gap) + ".";
 }
 
 std::vector<CutRow> cutList(const SheetData &data)
@@ -208,14 +286,25 @@ std::vector<CutRow> cutList(const SheetData &data)
                        tapeOf(static_cast<float>(length), data)};
     };
     const FeedSide side = feedSide(data);
-    std::vector<CutRow> rows {
-        row("Vertical element (one up, one down)", "2", Quantity::VerticalHeight),
-        row("Loop side (the three whole sides)", "3", Quantity::HorizontalSide),
-        // END as the window shows it, to the tape too, unless it is lengthened.
-        side.narrowed ? built("Feed side: END, from the gap to its corner", "1", side.end)
-                      : row("Feed side: END, from the gap to its corner", "1", Quantity::HorizontalEnd),
-        built("Feed side: the rest (SIDE - END - GAP)", "1", side.rest),
-    };
+    std::vector<CutRow> rows;
+    if (const std::optional<BentLoop> &bends = side.bends) {
+        rows = {
+            row("Vertical element (one up, one down)", "2", Quantity::VerticalHeight),
+            built("Loop side: straight run between two bends", "3", bends->wholeRun),
+            built("Feed side: END's straight run, from the gap", "1", bends->endRun),
+            built("Feed side: the rest's straight run", "1", bends->restRun),
+            built("Corner: arc of " + lengthText(data, bends->radius) + " mm radius", "4", bends->arc),
+        };
+    } else {
+        rows = {
+            row("Vertical element (one up, one down)", "2", Quantity::VerticalHeight),
+            row("Loop side (the three whole sides)", "3", Quantity::HorizontalSide),
+            // END as the window shows it, to the tape too, unless it is lengthened.
+            side.narrowed ? built("Feed side: END, from the gap to its corner", "1", side.end)
+                          : row("Feed side: END, from the gap to its corner", "1", Quantity::HorizontalEnd),
+            built("Feed side: the rest (SIDE - END - GAP)", "1", side.rest),
+        };
+    }
     if (side.narrowed) {
         rows.push_back(built("Feed gap, narrowed", "-", side.gap));
         rows.push_back(row("The verticals' spacing, the design's GAP", "-", Quantity::CenterGap));

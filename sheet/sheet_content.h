@@ -7,10 +7,12 @@
 
 #include "calc/capacitor_build.h"
 #include "calc/compute_command.h"
+#include "calc/corner_bends.h"
 #include "platform/locale_paper.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace varnel {
@@ -19,6 +21,16 @@ namespace varnel {
 // fit its boxes, and nobody builds this antenna there.
 inline constexpr double kSheetLowestMHz = 0.1;
 inline constexpr double kSheetHighestMHz = 10000;
+
+// What a printer made of the 100 mm bar, across and down the page, in mm.
+struct PrintedBar
+{
+    double across = 100;
+    double down = 100;
+};
+// "98.6" or "98.6,99.2" (in a comma locale "98,6;99,2"), each from
+// 90 to 110 mm; nothing for anything else.
+std::optional<PrintedBar> parsePrintedBar(std::string_view text, std::string_view decimalSeparator);
 
 struct SheetData
 {
@@ -32,7 +44,17 @@ struct SheetData
     // mm; none for the design's own.
     std::optional<float> feedGap;
     Coax coax = kSolidPolyethylene; // for the capacitors cut from coax
+    // The loop's corners bent, or made with elbows, to this centre-line
+    // radius in mm; none for square corners.
+    std::optional<double> cornerRadius;
+    // What the 100 mm bar measured when a template was printed at 100 %;
+    // none for a printer that prints true.
+    std::optional<PrintedBar> printedBar;
 };
+
+// "drawn for a printer that printed 100 mm as 98.6 mm across and 99.2 mm
+// down"; empty for none.
+std::string printerNote(const SheetData &data);
 
 // Computes `input`; the error, if any, is in `texts.error`.
 SheetData computeSheet(const std::string &input, const std::string &decimalSeparator);
@@ -68,16 +90,24 @@ std::string fieldText(const SheetData &data, Quantity quantity, Unit unit);
 // rest, whole hundredths that add up to SIDE exactly. A narrowed gap gives
 // half of what it loses to END and half to the rest (the odd hundredth to
 // END), so the gap's centre stays where it was; the verticals stay the
-// design's GAP apart.
+// design's GAP apart. With bent corners, SIDE, END and the rest are the
+// bent loop's, between the tangents' meeting points.
 struct FeedSide
 {
+    double side = 0;
     double end = 0;
     double gap = 0;
     double rest = 0;
     double verticalsApart = 0;
     bool narrowed = false;
+    std::optional<BentLoop> bends; // with --corner-radius
 };
 FeedSide feedSide(const SheetData &data);
+// SIDE as built, as printed: the window's, or the bent loop's.
+std::string sideText(const SheetData &data);
+// Why the corners cannot be bent to the radius asked, in one line; empty
+// when they can, or when none was asked.
+std::string cornerRadiusRefusal(const SheetData &data);
 // A number in the sheet's notation: up to 15 digits, the locale's
 // separator.
 std::string numberText(const SheetData &data, double value);
@@ -100,6 +130,10 @@ std::string antennaReading(const SheetData &data);
 std::string polarisationRule();
 // The sum a builder checks the feed side by: "126 + 40 + 27 = 193 mm".
 std::string feedSideSum(const SheetData &data);
+// With bent corners, the sum a builder checks the tube by: "Centre line, gap
+// end to gap end: ... = 732 mm, as the square's 4 x 193 - 40."; empty
+// without.
+std::string centreLineSum(const SheetData &data);
 
 struct CutRow
 {

@@ -138,6 +138,9 @@ SheetData computeSheet(const SheetRequest &request, const std::string &decimalSe
     SheetData data = computeSheet(request.frequency, decimalSeparator);
     data.page = request.paper;
     data.feedGap = request.feedGap;
+    data.cornerRadius = request.cornerRadius;
+    data.coax = request.coax;
+    data.printedBar = request.printedBar;
     data.date = request.date;
     return data;
 }

@@ -39,6 +39,9 @@ struct SheetRequest
     SheetPages pages = SheetPages::WithTemplate;
     Paper paper = Paper::A4;
     std::optional<float> feedGap; // mm, as given
+    std::optional<double> cornerRadius; // mm
+    Coax coax = kSolidPolyethylene;
+    std::optional<PrintedBar> printedBar;
     long long created = 0; // the document's time, seconds since 1970
     std::string date; // "2026-12-09"
 };

@@ -19,7 +19,7 @@ namespace {
 // room for.
 double drawnTube(const SheetData &data, double scale)
 {
-    const double side = data.state.HorizontalSide * scale;
+    const double side = feedSide(data).side * scale;
     return std::clamp(data.state.ElementDiameter * scale, 0.35, std::max(0.35, side * 0.15));
 }
 
@@ -28,7 +28,7 @@ void planView(PageDrawing &d, const Rect &area)
     constexpr double roomLeft = 24; // for SIDE's label
     constexpr double roomBelow = 24; // for the feed side's chain of dimensions
     const double room = std::min(area.width - roomLeft - 16, area.height - 6 - 3 - roomBelow);
-    const DrawingScale scale = drawingScale(d.data.state.HorizontalSide, room);
+    const DrawingScale scale = drawingScale(feedSide(d.data).side, room);
     d.p.setFont(bold());
     d.p.text({area.x, area.y, area.width, 5}, AlignLeft | AlignVCenter, "Plan, from above, " + scale.text);
     const PlanGeometry plan(d.data, {area.x + roomLeft, area.y + 9}, scale.factor);
@@ -46,14 +46,14 @@ void planView(PageDrawing &d, const Rect &area)
     d.label(along(plan.gapLeft, plan.gapRight, 0.5).x, plan.bottomLeft.y - tubeWidth / 2 - 4.6, AlignHCenter, "FEED");
 
     // SIDE, along the left side, its label to the left.
-    const std::string sideLabel = "SIDE\n" + d.field(Quantity::HorizontalSide);
+    const FeedSide built = feedSide(d.data);
+    const std::string sideLabel = "SIDE\n" + sideText(d.data);
     d.dimension(plan.topLeft, plan.bottomLeft, {-1, 0}, 5);
     d.p.promise({plan.topLeft, plan.bottomLeft, sideLabel, scale.text});
     d.label(plan.topLeft.x - 7, plan.topLeft.y + plan.side / 2 - 4, AlignRight, sideLabel);
     // The feed side as a chain: END, the gap, the rest.
     const Point down {0, 1};
     constexpr double chain = 5;
-    const FeedSide built = feedSide(d.data);
     const std::string endLabel = "END\n" + lengthText(d.data, built.end);
     const std::string restLabel = "rest\n" + lengthText(d.data, built.rest);
     const std::string gapLabel = (built.narrowed ? "feed gap " : "GAP ") + lengthText(d.data, built.gap);
@@ -78,16 +78,18 @@ void sideView(PageDrawing &d, const Rect &area)
     const double room = area.height - 6 - 10;
     // Both verticals one above the other, and the side no wider than the
     // room between the two labels.
-    const double widthRoom = (area.width - 2 * roomSide) * 2 * height / d.data.state.HorizontalSide;
+    const double widthRoom = (area.width - 2 * roomSide) * 2 * height / feedSide(d.data).side;
     const DrawingScale scale = drawingScale(2 * height, std::min(room, widthRoom));
     d.p.setFont(bold());
     d.p.text({area.x, area.y, area.width, 5}, AlignLeft | AlignVCenter, "Side, from the feed point, " + scale.text);
     const double s = scale.factor;
-    const double side = d.data.state.HorizontalSide * s;
     const double left = area.x + roomSide;
     const double level = area.y + 8 + height * s;
-    const double upX = left + side * (1 - kVerticalsFromCorner);
-    const double downX = upX - d.data.state.CenterGap * s;
+    // Seen from the feed point, the far side runs as the plan's does.
+    const PlanGeometry plan(d.data, {left, level}, s);
+    const double side = plan.side;
+    const double upX = plan.upVertical.x;
+    const double downX = plan.downVertical.x;
     const double tubeWidth = drawnTube(d.data, s);
     d.tube({{left, level}, {left + side, level}}, tubeWidth, kElementOrange);
     d.tube({{upX, level}, {upX, level - height * s}}, tubeWidth, kElementOrange);
@@ -177,10 +179,12 @@ void cutListSection(PageDrawing &d, double width, double y)
     y += 8.8;
     d.p.line({kSheetMargin, y}, {kSheetMargin + width, y}, thin(0.25));
     d.p.setFont(regular());
+    // A bent loop has a row more, on a page that has no more room.
+    const double pitch = feedSide(d.data).bends ? 4.2 : 5.1;
     for (const CutRow &cut : cutList(d.data)) {
         const std::string cells[5] = {cut.piece, cut.count, cut.millimetres, cut.inches, cut.tape};
-        row(y + 0.3, 4.8, cells);
-        y += 5.1;
+        row(y + 0.3, pitch - 0.3, cells);
+        y += pitch;
     }
     y += 1.5;
     y += d.paragraph(kSheetMargin, y, width, feedSideSum(d.data));

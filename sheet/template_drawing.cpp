@@ -32,9 +32,13 @@ void checkBars(PageDrawing &d, Point origin, double textWidth)
     bar(d, origin, 10, 10, "This bar is 100 mm long");
     bar(d, origin + Point {0, 4.5}, 4, 25.4, "the lower 101.6 mm");
     d.p.setFont(regular());
+    const std::string printer = printerNote(d.data);
     d.paragraph(origin.x, origin.y + 8.5, textWidth,
-                "Print at 100 % (actual size, no fit to page). This bar is 100 mm long, the lower 4 in (101.6 mm): "
-                "measure them before you cut. Black lines are centre lines; the band is the "
+                (printer.empty()
+                     ? std::string("Print at 100 % (actual size, no fit to page).")
+                     : "This page is " + printer + ": print it there at 100 % (actual size, no fit to page).")
+                    + " This bar is 100 mm long, the lower 4 in (101.6 mm): "
+                      "measure them before you cut. Black lines are centre lines; the band is the "
                     + d.field(Quantity::ElementDiameter) + " mm tubing.");
 }
 
@@ -52,12 +56,27 @@ void fullSizeLoop(PageDrawing &d, const PlanGeometry &plan)
 void promiseLoop(PageDrawing &d, const PlanGeometry &plan)
 {
     const FeedSide built = feedSide(d.data);
+    if (const std::optional<BentLoop> &bends = built.bends) {
+        // What each piece is cut to: its straight run, from arc to arc.
+        const auto run = [&](Point corner, Point towards) { return plan.arcEnd(corner, towards); };
+        d.p.promise({plan.gapLeft, run(plan.bottomLeft, plan.gapLeft),
+                     "END run " + lengthText(d.data, bends->endRun) + " mm", "1:1"});
+        d.p.promise({plan.gapLeft, plan.gapRight, "FEED GAP " + lengthText(d.data, built.gap) + " mm", "1:1"});
+        d.p.promise({plan.gapRight, run(plan.bottomRight, plan.gapRight),
+                     "rest run " + lengthText(d.data, bends->restRun) + " mm", "1:1"});
+        for (const auto &[from, to] :
+             {std::pair {plan.bottomLeft, plan.topLeft}, std::pair {plan.topLeft, plan.topRight},
+              std::pair {plan.topRight, plan.bottomRight}})
+            d.p.promise(
+                {run(from, to), run(to, from), "side run " + lengthText(d.data, bends->wholeRun) + " mm", "1:1"});
+        return;
+    }
     d.p.promise({plan.bottomLeft, plan.gapLeft, "END " + lengthText(d.data, built.end) + " mm", "1:1"});
     d.p.promise({plan.gapLeft, plan.gapRight, "FEED GAP " + lengthText(d.data, built.gap) + " mm", "1:1"});
     d.p.promise({plan.gapRight, plan.bottomRight, "rest " + lengthText(d.data, built.rest) + " mm", "1:1"});
     for (const auto &[from, to] : {std::pair {plan.bottomLeft, plan.topLeft}, std::pair {plan.topLeft, plan.topRight},
                                    std::pair {plan.topRight, plan.bottomRight}})
-        d.p.promise({from, to, "SIDE " + d.field(Quantity::HorizontalSide) + " mm", "1:1"});
+        d.p.promise({from, to, "SIDE " + sideText(d.data) + " mm", "1:1"});
 }
 
 void loopLabelsAt(PageDrawing &d, const std::vector<LoopLabel> &labels, Point shift)

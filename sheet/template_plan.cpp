@@ -19,7 +19,7 @@ constexpr double kGrid = 10; // mm: the crosses stand on this grid
 
 double loopWidth(const SheetData &data)
 {
-    return static_cast<double>(data.state.HorizontalSide) + data.state.ElementDiameter;
+    return feedSide(data).side + data.state.ElementDiameter;
 }
 
 double verticalLength(const SheetData &data)
@@ -140,16 +140,22 @@ std::vector<LoopLabel> loopLabels(const SheetData &data)
         std::string text;
         bool inside; // kept inside the square
     };
+    // Bent, a piece is cut to its straight run, and that is what it says.
+    const std::optional<BentLoop> &bends = built.bends;
+    const std::string end = bends ? "END run " + lengthText(data, bends->endRun) : "END " + lengthText(data, built.end);
+    const std::string rest
+        = bends ? "rest run " + lengthText(data, bends->restRun) : "rest " + lengthText(data, built.rest);
+    const std::string side = bends ? "side runs " + lengthText(data, bends->wholeRun) + " mm, arcs of R "
+            + lengthText(data, bends->radius) + " mm " + lengthText(data, bends->arc) + " mm"
+                                   : "SIDE " + sideText(data) + " mm, every side";
     const Place places[] = {
         {plan.upVertical.x, plan.topLeft.y + inner + 1, AlignHCenter, "UP", true},
         {plan.downVertical.x, plan.topLeft.y + inner + 5.5, AlignHCenter, "DOWN", true},
-        {along(plan.bottomLeft, plan.gapLeft, 0.5).x, bottom - 4.4, AlignHCenter,
-         "END " + lengthText(data, built.end) + " mm", true},
-        {plan.topRight.x - inner, bottom - 8.8, AlignRight, "rest " + lengthText(data, built.rest) + " mm", true},
+        {along(plan.bottomLeft, plan.gapLeft, 0.5).x, bottom - 4.4, AlignHCenter, end + " mm", true},
+        {plan.topRight.x - inner, bottom - 8.8, AlignRight, rest + " mm", true},
         {along(plan.gapLeft, plan.gapRight, 0.5).x, bottom - 13.2, AlignHCenter,
          "FEED GAP " + lengthText(data, built.gap) + " mm", true},
-        {plan.topLeft.x + plan.side / 2, plan.topLeft.y + plan.side / 2 - 2, AlignHCenter,
-         "SIDE " + fieldText(data, Quantity::HorizontalSide, Unit::Millimetre) + " mm, every side", false},
+        {plan.topLeft.x + plan.side / 2, plan.topLeft.y + plan.side / 2 - 2, AlignHCenter, side, false},
     };
     const Font font {Face::Regular, 9};
     std::vector<LoopLabel> labels;
@@ -172,13 +178,14 @@ TemplatePlan templatePlan(const SheetData &data)
         plan.why = "No full-size template: these lengths cannot be built.";
         return plan;
     }
-    const PageSize page = pageMillimetres(data.page);
+    const PageSize page = drawingPage(data, pageMillimetres(data.page));
     const double width = page.width - 2 * kTemplateMargin;
     const double drawingHeight = page.height - 2 * kTemplateMargin - kTemplateTitleHeight - kTemplateFootHeight;
     const double loop = loopWidth(data);
     const double vertical = verticalLength(data);
     const double reach = data.state.ElementDiameter / 2 + kGapMarks;
-    plan.extent = {-reach, -reach, data.state.HorizontalSide + 2 * reach, data.state.HorizontalSide + 2 * reach};
+    const double side = feedSide(data).side;
+    plan.extent = {-reach, -reach, side + 2 * reach, side + 2 * reach};
     plan.verticalPage = vertical <= page.height - 2 * kTemplateMargin - kTemplateTitleHeight;
     if (loop <= width && loop <= drawingHeight) {
         plan.kind = TemplatePlan::Kind::OnePage;
@@ -190,8 +197,9 @@ TemplatePlan templatePlan(const SheetData &data)
     // Portrait or landscape, whichever needs fewer sheets; portrait on a tie.
     const double extent = plan.extent.width;
     int best = 0;
+    const PageSize paper = pageMillimetres(data.page);
     for (const bool landscape : {false, true}) {
-        const PageSize room = tileRoom(turned(page, landscape));
+        const PageSize room = tileRoom(drawingPage(data, turned(paper, landscape)));
         const int columns = tilesAcross(extent, room.width);
         const int rows = tilesAcross(extent, room.height);
         if (best == 0 || columns * rows < best) {
@@ -209,7 +217,7 @@ TemplatePlan templatePlan(const SheetData &data)
         return plan;
     }
     plan.kind = TemplatePlan::Kind::Tiled;
-    const PageSize room = tileRoom(turned(page, plan.landscape));
+    const PageSize room = tileRoom(drawingPage(data, turned(paper, plan.landscape)));
     // The tiles cover a little more than the loop; it lies in their middle.
     const double coveredX = (plan.columns - 1) * (room.width - kTileOverlap) + room.width;
     const double coveredY = (plan.rows - 1) * (room.height - kTileOverlap) + room.height;
@@ -250,9 +258,23 @@ PageSize tilePage(const SheetData &data, const TemplatePlan &plan)
     return turned(pageMillimetres(data.page), plan.landscape);
 }
 
+Point printerScale(const SheetData &data, PageSize page)
+{
+    if (!data.printedBar)
+        return {1, 1};
+    const Point upright {100 / data.printedBar->across, 100 / data.printedBar->down};
+    return page.width > page.height ? Point {upright.y, upright.x} : upright;
+}
+
+PageSize drawingPage(const SheetData &data, PageSize page)
+{
+    const Point scale = printerScale(data, page);
+    return {page.width / scale.x, page.height / scale.y};
+}
+
 Rect tileWindowOnPage(const SheetData &data, const TemplatePlan &plan)
 {
-    const PageSize room = tileRoom(tilePage(data, plan));
+    const PageSize room = tileRoom(drawingPage(data, tilePage(data, plan)));
     return {kTemplateMargin, kTemplateMargin + kTileTitleHeight, room.width, room.height};
 }
 
@@ -261,8 +283,9 @@ LargePage largePage(const SheetData &data)
     const double loop = loopWidth(data);
     const double vertical = verticalLength(data);
     const auto holds = [&](PageSize size) {
-        return loop <= size.width - 2 * kTemplateMargin
-            && loop <= size.height - 2 * kTemplateMargin - kTemplateTitleHeight - kTemplateFootHeight;
+        const PageSize drawn = drawingPage(data, size);
+        return loop <= drawn.width - 2 * kTemplateMargin
+            && loop <= drawn.height - 2 * kTemplateMargin - kTemplateTitleHeight - kTemplateFootHeight;
     };
     LargePage large;
     for (const SheetSize &sheet : paperFacts(data.page).largeSheets) {
@@ -273,11 +296,15 @@ LargePage largePage(const SheetData &data)
         }
     }
     if (large.name.empty()) {
+        // Upright, as its drawing is taller than wide, and drawn larger.
         const double side = std::ceil(loop + 2 * kTemplateMargin);
-        large.size = {side, side + kTemplateTitleHeight + kTemplateFootHeight};
+        const PageSize drawn {side, side + kTemplateTitleHeight + kTemplateFootHeight};
+        const Point scale = printerScale(data, drawn);
+        large.size = {std::ceil(drawn.width * scale.x), std::ceil(drawn.height * scale.y)};
     }
-    const double width = large.size.width - 2 * kTemplateMargin;
-    const double drawingHeight = large.size.height - 2 * kTemplateMargin - kTemplateTitleHeight - kTemplateFootHeight;
+    const PageSize drawn = drawingPage(data, large.size);
+    const double width = drawn.width - 2 * kTemplateMargin;
+    const double drawingHeight = drawn.height - 2 * kTemplateMargin - kTemplateTitleHeight - kTemplateFootHeight;
     large.verticalBeside = loop + kRodRoom + data.state.ElementDiameter <= width && vertical <= drawingHeight;
     return large;
 }

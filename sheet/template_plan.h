@@ -70,6 +70,15 @@ struct TemplatePlan
 
 TemplatePlan templatePlan(const SheetData &data);
 
+// How much a full-size page is drawn larger, across and down the page, so
+// that a printer that shrinks it by --printed-bar prints it true. Across
+// and down are the paper's held upright, so a page on its side swaps them.
+// 1 and 1 for a printer that prints true.
+Point printerScale(const SheetData &data, PageSize page);
+// The page a full-size drawing is laid out on: the paper as the printer
+// will shrink it, so that drawn larger it fills the paper.
+PageSize drawingPage(const SheetData &data, PageSize page);
+
 // The page a tile is printed on.
 PageSize tilePage(const SheetData &data, const TemplatePlan &plan);
 // Where a tile's window lies on its page.

@@ -209,8 +209,42 @@ TEST_CASE("command lines")
          "",
          ".",
          0,
-         "136.09\t240.45\t40.41\t127.31\t195\t9.5\t33.53\t10.06\t0.374\t9.467\t1.591\t5.012\t7.677\n137.5" + kDesign,
+         "136.09\t240.45\t40.41\t127.31\t195\t9.5\t33.53\t10.06\t0.374\t9.467\t1.591\t5.012\t7.677\t694341.21\t"
+         "563629.47\n137.5\t237.99\t40\t126\t193\t9.5\t33.21\t9.96\t0.374\t9.37\t1.575\t4.961\t7.598\t708759.19\t"
+         "575336.16\n",
          ""},
+        // The bends at 137.5 MHz with R 15 worked by hand (see the core's
+        // table): runs 169.44, 114.22, 15.22, arcs 23.56, one tube 732.
+        {"--corner-radius in csv: the bent loop's columns",
+         {"--format", "csv", "--corner-radius", "15", "137.5"},
+         "",
+         ".",
+         0,
+         "input,frequency_mhz,vertical_height_mm,centre_gap_mm,horizontal_end_mm,horizontal_side_mm,element_diameter_"
+         "mm,parallel_capacitor_pf,series_capacitor_pf,element_diameter_in,vertical_height_in,centre_gap_in,"
+         "horizontal_end_in,horizontal_side_in,outside_design,corner_radius_mm,bent_side_mm,bent_end_mm,bent_rest_mm,"
+         "side_run_mm,end_run_mm,rest_run_mm,corner_arc_mm,tube_length_mm,bend_1_start_mm,bend_1_end_mm,bend_2_start_"
+         "mm,bend_2_end_mm,bend_3_start_mm,bend_3_end_mm,bend_4_start_mm,bend_4_end_mm,error\r\n"
+         "137.5,137.5,237.99,40,126,193,9.5,33.21,9.96,0.374,9.37,1.575,4.961,7.598,false,15,199.44,129.22,30.22,"
+         "169.44,114.22,15.22,23.56,732,114.22,137.78,307.22,330.78,500.22,523.78,693.22,716.78,\r\n",
+         ""},
+        {"--corner-radius too tight for the rest: the design, no bends, status 2",
+         {"--tsv", "--corner-radius", "40", "137.5"},
+         "",
+         ".",
+         2,
+         "137.5\t237.99\t40\t126\t193\t9.5\t33.21\t9.96\t0.374\t9.37\t1.575\t4.961\t7.598" + std::string(17, '\t')
+             + "\n",
+         "varnel-calc: --corner-radius at 137.5 MHz: with corners of 40 mm radius a straight run would be -4.42 mm, "
+         "shorter than the 9.5 mm tube is wide\n"},
+        {"--corner-radius takes a radius",
+         {"--corner-radius", "0", "137.5"},
+         "",
+         ".",
+         2,
+         "",
+         "varnel-calc: --corner-radius takes a centre-line radius in mm, up to 10000, not '0'\nTry 'varnel-calc "
+         "--help'.\n"},
         {"--from names a length it knows",
          {"--from", "width=3"},
          "",

@@ -83,6 +83,9 @@ struct SheetRow
     const char *separator;
     std::size_t pages; // on A4, then Letter: 2 without a template
     std::size_t letterPages;
+    double cornerRadius = 0; // mm, 0 for square corners
+    double across = 0; // what a printer made of the 100 mm bar, 0 for true
+    double down = 0;
 };
 
 constexpr SheetRow kSheets[] = {
@@ -109,6 +112,13 @@ constexpr SheetRow kSheets[] = {
     {"800", ".", 2, 2}, // where the template's labels would overlap
     {"1296", ",", 2, 2}, // the gap too narrow
     {"10000", ",", 2, 2}, // the highest
+    {"137.5", ".", 6, 6, 15}, // bent corners
+    {"137.5", ".", 6, 6, 0, 98.6, 99.2}, // a printer that shrinks
+    {"144", ".", 4, 4, 0, 104, 104}, // one that enlarges
+    {"146", ".", 6, 4, 0, 97, 97}, // a loop that fits A4 no more once drawn larger
+    {"50.1", ".", 15, 12, 15, 98.6, 99.2}, // both: 12 tiles on A4 (4 by 3), 9 on Letter
+    {"5.34", ".", 2, 2, 500}, // a radius a long way round
+    {"250.01", ".", 3, 3, 5}, // bent, with its warning
 };
 
 } // namespace
@@ -124,9 +134,15 @@ TEST_CASE("every page whole and true to its scale")
         for (Paper paper : {Paper::A4, Paper::Letter}) {
             const std::string sheet = std::string(row.frequency) + (paper == Paper::A4 ? " on A4" : " on Letter");
             INFO(sheet);
-            const SheetData data = sheetFor(row.frequency, row.separator, paper);
+            SheetData data = sheetFor(row.frequency, row.separator, paper);
+            if (row.cornerRadius > 0)
+                data.cornerRadius = row.cornerRadius;
+            if (row.across > 0)
+                data.printedBar = PrintedBar {row.across, row.down};
+            INFO("R " << row.cornerRadius << ", printer " << row.across << "," << row.down);
             REQUIRE(data.texts.error == ErrorKind::None);
             REQUIRE(sheetRefusal(data).empty());
+            REQUIRE(cornerRadiusRefusal(data).empty());
             const SheetLayout layout = describeSheet(data, SheetPages::WithTemplate);
             const std::vector<PagePromises> &pages = layout.promises;
             CHECK(pages.size() == (paper == Paper::A4 ? row.pages : row.letterPages));
@@ -174,13 +190,17 @@ TEST_CASE("every page whole and true to its scale")
                     CHECK(std::abs(drawn - said * scale) <= 0.015 * std::max(scale, 1.0) + 0.002);
                     bool stated = length.scale == "1:1";
                     for (const TextBlock &text : page.texts)
-                        stated = stated || text.text.ends_with(", " + length.scale);
+                        stated = stated || text.text.ends_with(", " + length.scale)
+                            || (length.scale.starts_with("100:")
+                                && text.text.find("drawn for a printer that printed 100 mm as") != std::string::npos);
                     CHECK(stated);
                 }
             }
             // The drawings that promise lengths: the plan and side view on
             // the sheet, every page of the template but its map, and its bars.
             CHECK(pages[0].lengths.size() == 7);
+            if (row.cornerRadius > 0)
+                continue;
             // The feed side's sum adds up as printed, in whole hundredths,
             // and says END, the gap and the rest as the cut list does.
             const std::vector<std::string> sum = words(feedSideSum(data));
@@ -430,6 +450,116 @@ TEST_CASE("a narrowed feed gap")
                 if (length.label.starts_with("GAP\n"))
                     CHECK(lastNumber(length.label) == doctest::Approx(109.78));
             }
+        }
+    }
+}
+
+// Bent at 137.5 MHz with R 15, worked by hand: arcs pi 15 / 2 = 23.56, each
+// side 193 + 30 - 23.56 = 199.44, END and the rest 3.22 longer; runs
+// 169.44, 114.22 and 15.22; one tube 732 = 4 x 193 - 40, its bends from
+// 114.22, then every 169.44 + 23.56 = 193 mm.
+TEST_CASE("corners bent on the sheet")
+{
+    SheetData data = sheetFor("137.5", ".", Paper::A4);
+    data.cornerRadius = 15;
+    CHECK(feedSideSum(data)
+          == "Feed side: END + GAP + rest = 129.22 + 40 + 30.22 = 199.44 mm, the side of the square.");
+    CHECK(
+        centreLineSum(data)
+        == "Centre line, gap end to gap end: END's run + 3 side runs + the rest's run + 4 arcs = 114.22 + 3 x 169.44 + "
+           "15.22 + 4 x 23.56 = 732 mm, as the square's 4 x 193 - 40.");
+    const std::vector<CutRow> cuts = cutList(data);
+    REQUIRE(cuts.size() == 6);
+    const char *expected[][3] = {
+        {"Vertical element (one up, one down)", "2", "237.99"},
+        {"Loop side: straight run between two bends", "3", "169.44"},
+        {"Feed side: END's straight run, from the gap", "1", "114.22"},
+        {"Feed side: the rest's straight run", "1", "15.22"},
+        {"Corner: arc of 15 mm radius", "4", "23.56"},
+        {"Feed gap, and the verticals' spacing", "-", "40"},
+    };
+    for (std::size_t n = 0; n < cuts.size(); ++n) {
+        CHECK(cuts[n].piece == expected[n][0]);
+        CHECK(cuts[n].count == expected[n][1]);
+        CHECK(cuts[n].millimetres == expected[n][2]);
+    }
+    CHECK(antennaReading(data).find("each side 199.44 mm between the tangents' meeting points") != std::string::npos);
+    // The template's runs, arc end to arc end, at full size; the plan's
+    // SIDE between the tangents' meeting points.
+    const SheetLayout layout = describeSheet(data, SheetPages::WithTemplate);
+    bool planSide = false;
+    std::size_t runs = 0;
+    for (const PagePromises &page : layout.promises) {
+        for (const DrawnLength &length : page.lengths) {
+            planSide = planSide || length.label == "SIDE\n199.44";
+            if (length.label == "side run 169.44 mm")
+                ++runs;
+        }
+    }
+    CHECK(planSide);
+    CHECK(runs >= 3);
+    // Refused where it cannot be bent so, the same words as varnel-calc's.
+    data.cornerRadius = 40;
+    CHECK(cornerRadiusRefusal(data)
+          == "with corners of 40 mm radius a straight run would be -4.42 mm, shorter than the 9.5 mm tube is wide");
+}
+
+// A printer that prints 100 mm as 98.6 across and 99.2 down: every
+// full-size page drawn 100 / 98.6 wider and 100 / 99.2 taller, the sheet's
+// own pages and the map as they were.
+TEST_CASE("a template drawn for a printer")
+{
+    SheetData data = sheetFor("137.5", ".", Paper::A4);
+    data.printedBar = PrintedBar {98.6, 99.2};
+    const SheetLayout plain = describeSheet(sheetFor("137.5", ".", Paper::A4), SheetPages::WithTemplate);
+    const SheetLayout layout = describeSheet(data, SheetPages::WithTemplate);
+    REQUIRE(layout.pages.size() == 6);
+    for (std::size_t n = 0; n < 3; ++n) // the sheet, the notes, the map
+        CHECK(layout.promises[n].texts.size() == plain.promises[n].texts.size());
+    const PagePromises &tile = layout.promises[3];
+    bool bar = false;
+    bool side = false;
+    for (const DrawnLength &length : tile.lengths) {
+        const double drawn = std::hypot(length.to.x - length.from.x, length.to.y - length.from.y);
+        if (length.label == "This bar is 100 mm long") {
+            bar = true;
+            CHECK(drawn == doctest::Approx(101.4199).epsilon(1e-5)); // 100 / 0.986
+            CHECK(length.scale == "100:98.6");
+        }
+        if (length.label == "SIDE 193 mm" && length.from.x == length.to.x) {
+            side = true;
+            CHECK(drawn == doctest::Approx(194.5566).epsilon(1e-5)); // 193.000122 / 0.992
+            CHECK(length.scale == "100:99.2");
+        }
+    }
+    CHECK(bar);
+    CHECK(side);
+    bool said = false;
+    for (const TextBlock &text : tile.texts)
+        said = said
+            || text.text.find("drawn for a printer that printed 100 mm as 98.6 mm across and 99.2 mm down")
+                != std::string::npos;
+    CHECK(said);
+    CHECK(layout.pages[3].width == 210);
+
+    const struct
+    {
+        const char *text;
+        const char *separator;
+        double across; // 0: refused
+        double down;
+    } bars[] = {
+        {"98.6", ".", 98.6, 98.6}, {"98.6,99.2", ".", 98.6, 99.2}, {"98,6;99,2", ",", 98.6, 99.2},
+        {"90", ".", 90, 90},       {"110", ".", 110, 110},         {"89.9", ".", 0, 0},
+        {"98.6,110.1", ".", 0, 0}, {"98,6,99,2", ",", 0, 0},       {"", ".", 0, 0},
+    };
+    for (const auto &row : bars) {
+        INFO(row.text);
+        const std::optional<PrintedBar> parsed = parsePrintedBar(row.text, row.separator);
+        CHECK(parsed.has_value() == (row.across > 0));
+        if (parsed) {
+            CHECK(parsed->across == row.across);
+            CHECK(parsed->down == row.down);
         }
     }
 }
@@ -785,6 +915,34 @@ TEST_CASE("varnel-sheet's command line")
          "varnel-sheet: " + png + ": PNG cannot be drawn here; write the sheet as PDF or SVG",
          ""},
         {{"--feed-gap", "30", "50.1", "-o", pdf}, nullptr, kExitOk, "", "%PDF-1.6"},
+        {{"--corner-radius", "15", "--coax", "75:0.82", "--printed-bar", "98.6,99.2", "137.5", "-o", pdf},
+         nullptr,
+         kExitOk,
+         "",
+         "%PDF-1.6"},
+        {{"--printed-bar", "98,6;99,2", "137,5", "-o", pdf}, nullptr, kExitOk, "", "%PDF-1.6", ","},
+        {{"--corner-radius", "4", "137.5", "-o", pdf},
+         nullptr,
+         kExitUsage,
+         "varnel-sheet: --corner-radius: a corner radius of 4 mm is less than half the 9.5 mm tubing",
+         ""},
+        {{"--corner-radius", "-3", "137.5", "-o", pdf},
+         nullptr,
+         kExitUsage,
+         "varnel-sheet: --corner-radius takes a centre-line radius in mm, up to 10000, not '-3'",
+         ""},
+        {{"--printed-bar", "85", "137.5", "-o", pdf},
+         nullptr,
+         kExitUsage,
+         "varnel-sheet: --printed-bar takes what the 100 mm bar measured, 90 to 110 mm, not '85': a printer further "
+         "off is scaling to fit the page; print at 100 % and measure again",
+         ""},
+        {{"--coax", "50", "137.5", "-o", pdf},
+         nullptr,
+         kExitUsage,
+         "varnel-sheet: --coax takes an impedance of 10 to 300 ohm and a velocity factor of 0.5 to 1, as 50:0.66, not "
+         "'50'",
+         ""},
         // In a comma locale, the gap as the frequency: with its comma.
         {{"--feed-gap", "30,5", "50,1", "-o", pdf}, nullptr, kExitOk, "", "%PDF-1.6", ","},
         // Not UTF-8: an overlong slash and an encoded surrogate, echoed as
