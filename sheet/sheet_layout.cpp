@@ -13,7 +13,7 @@ namespace varnel {
 namespace {
 
 // A full-size page laid out on the paper as the printer shrinks it, drawn
-// larger by `scale` so that the printer prints it true: every point and box,
+// larger (or, for one that enlarges, smaller) by `scale` so that the printer prints it true: every point and box,
 // and the type and pens by the smaller of the two, so that each text stays
 // inside its box and no two meet. What the page promises is drawn larger
 // with it, each length at the scale it is now drawn to.

@@ -145,8 +145,8 @@ std::vector<LoopLabel> loopLabels(const SheetData &data)
     const std::string end = bends ? "END run " + lengthText(data, bends->endRun) : "END " + lengthText(data, built.end);
     const std::string rest
         = bends ? "rest run " + lengthText(data, bends->restRun) : "rest " + lengthText(data, built.rest);
-    const std::string side = bends ? "side runs " + lengthText(data, bends->wholeRun) + " mm, arcs of R "
-            + lengthText(data, bends->radius) + " mm " + lengthText(data, bends->arc) + " mm"
+    const std::string side = bends ? "side runs " + lengthText(data, bends->wholeRun) + " mm, arcs "
+            + lengthText(data, bends->arc) + " mm at R " + lengthText(data, bends->radius) + " mm"
                                    : "SIDE " + sideText(data) + " mm, every side";
     const Place places[] = {
         {plan.upVertical.x, plan.topLeft.y + inner + 1, AlignHCenter, "UP", true},

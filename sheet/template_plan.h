@@ -70,7 +70,7 @@ struct TemplatePlan
 
 TemplatePlan templatePlan(const SheetData &data);
 
-// How much a full-size page is drawn larger, across and down the page, so
+// How much a full-size page is drawn larger (or smaller), across and down the page, so
 // that a printer that shrinks it by --printed-bar prints it true. Across
 // and down are the paper's held upright, so a page on its side swaps them.
 // 1 and 1 for a printer that prints true.
