@@ -10,23 +10,26 @@
 namespace varnel {
 
 PlanGeometry::PlanGeometry(const SheetData &data, Point corner, double scale)
+    : PlanGeometry(feedSide(data), data.state, corner, scale)
+{
+}
+
+PlanGeometry::PlanGeometry(const FeedSide &built, const Module1 &state, Point corner, double scale)
     : topLeft(corner)
-    , side(feedSide(data).side * scale)
+    , side(built.side * scale)
     , bottomLeft(corner + Point {0, side})
     , bottomRight(corner + Point {side, side})
     , topRight(corner + Point {side, 0})
-    , gapLeft(bottomLeft + Point {feedSide(data).end * scale, 0})
-    , gapRight(gapLeft + Point {feedSide(data).gap * scale, 0})
+    , gapLeft(bottomLeft + Point {built.end * scale, 0})
+    , gapRight(gapLeft + Point {built.gap * scale, 0})
+    , radius(built.bends ? built.bends->radius * scale : 0)
 {
-    if (const std::optional<BentLoop> bends = feedSide(data).bends)
-        radius = bends->radius * scale;
     // Where the notes window's diagram puts them, but on the straight run
     // past a bent corner.
-    const double fromCorner = radius > 0
-        ? std::max(side * kVerticalsFromCorner, radius + data.state.ElementDiameter * scale)
-        : side * kVerticalsFromCorner;
+    const double fromCorner = radius > 0 ? std::max(side * kVerticalsFromCorner, radius + state.ElementDiameter * scale)
+                                         : side * kVerticalsFromCorner;
     upVertical = topRight - Point {fromCorner, 0};
-    downVertical = upVertical - Point {data.state.CenterGap * scale, 0};
+    downVertical = upVertical - Point {state.CenterGap * scale, 0};
 }
 
 Point PlanGeometry::arcEnd(Point corner, Point towards) const

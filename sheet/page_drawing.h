@@ -48,6 +48,7 @@ inline Stroke thin(double width = kDrawingPen)
 struct PlanGeometry
 {
     PlanGeometry(const SheetData &data, Point corner, double scale);
+    PlanGeometry(const FeedSide &built, const Module1 &state, Point corner, double scale);
     Point topLeft;
     double side;
     Point bottomLeft;

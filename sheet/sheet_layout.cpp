@@ -13,9 +13,10 @@ namespace varnel {
 namespace {
 
 // A full-size page laid out on the paper as the printer shrinks it, drawn
-// larger (or, for one that enlarges, smaller) by `scale` so that the printer prints it true: every point and box,
-// and the type and pens by the smaller of the two, so that each text stays
-// inside its box and no two meet. What the page promises is drawn larger
+// larger (or, for one that enlarges, smaller) by `scale` so that the
+// printer prints it true: every point and box, and the type and pens by
+// the smaller of the two, so that each text stays inside its box and no
+// two meet. What the page promises is drawn larger
 // with it, each length at the scale it is now drawn to.
 class DrawnLarger
 {
@@ -33,7 +34,9 @@ public:
         promises.textArea = rect(promises.textArea);
         for (TextBlock &text : promises.texts) {
             text.box = rect(text.box);
-            text.used = rect(text.used);
+            // Where its lines now start, and what the type now takes.
+            text.used = {text.used.x * m_scale.x, text.used.y * m_scale.y, text.used.width * m_type,
+                         text.used.height * m_type};
         }
         for (DrawnLength &length : promises.lengths) {
             const bool across = std::abs(length.to.x - length.from.x) >= std::abs(length.to.y - length.from.y);

@@ -117,6 +117,7 @@ constexpr SheetRow kSheets[] = {
     {"144", ".", 4, 4, 0, 104, 104}, // one that enlarges
     {"146", ".", 6, 4, 0, 97, 97}, // a loop that fits A4 no more once drawn larger
     {"50.1", ".", 15, 12, 15, 98.6, 99.2}, // both: 12 tiles on A4 (4 by 3), 9 on Letter
+    {"50.1", ".", 11, 12, 0, 99, 100}, // on A4 still landscape: the page's across is the paper's down
     {"5.34", ".", 2, 2, 500}, // a radius a long way round
     {"250.01", ".", 3, 3, 5}, // bent, with its warning
 };
