@@ -153,8 +153,7 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
         // A loop that cannot be bent so is still the design; its row says
         // nothing of bends, and the run ends as a usage error.
         if (options.cornerRadius) {
-            const BentLoopResult bent
-                = bentLoop(designLoop(state), *options.cornerRadius, state.ElementDiameter, decimalSeparator);
+            const BentLoopResult bent = bentDesignLoop(state, *options.cornerRadius, decimalSeparator);
             if (!bent.loop) {
                 anyRefused = true;
                 err << "varnel-calc: --corner-radius at " + shownFrequency(state.Frequency, decimalSeparator)

@@ -86,8 +86,7 @@ public:
             out << '\n';
         }
         if (m_settings.cornerRadius) {
-            const BentLoopResult bent
-                = bentLoop(designLoop(row.state), *m_settings.cornerRadius, row.state.ElementDiameter, separator);
+            const BentLoopResult bent = bentDesignLoop(row.state, *m_settings.cornerRadius, separator);
             if (const std::optional<BentLoop> &loop = bent.loop)
                 out << "  " << bentSidesText(*loop, separator) << ";\n    " << bentRunsText(*loop, separator) << ".\n  "
                     << bentTubeText(*loop, separator) << ".\n  " << kElbowNote << '\n';

@@ -6,6 +6,9 @@
 #include "numbers/rounding.h"
 
 #include <array>
+#include <iterator>
+#include <tuple>
+#include <utility>
 
 namespace varnel {
 
@@ -103,19 +106,28 @@ std::vector<std::string> partCells(const Module1 &state, const Coax &coax, std::
     return cells;
 }
 
+namespace {
+
+// The bent loop's columns, and then where each bend starts and ends.
+constexpr std::pair<const char *, double BentLoop::*> kBendColumns[] = {
+    {"corner_radius_mm", &BentLoop::radius}, {"bent_side_mm", &BentLoop::side},    {"bent_end_mm", &BentLoop::end},
+    {"bent_rest_mm", &BentLoop::rest},       {"side_run_mm", &BentLoop::wholeRun}, {"end_run_mm", &BentLoop::endRun},
+    {"rest_run_mm", &BentLoop::restRun},     {"corner_arc_mm", &BentLoop::arc},    {"tube_length_mm", &BentLoop::total},
+};
+constexpr std::size_t kBendMarks = std::tuple_size_v<decltype(BentLoop::marks)>;
+
+} // namespace
+
 std::vector<std::string> extraKeys(const FormatSettings &settings)
 {
     std::vector<std::string> keys;
     if (settings.parts)
         keys.assign(partKeys().begin(), partKeys().end());
     if (settings.cornerRadius) {
-        for (const char *key : {"corner_radius_mm", "bent_side_mm", "bent_end_mm", "bent_rest_mm", "side_run_mm",
-                                "end_run_mm", "rest_run_mm", "corner_arc_mm", "tube_length_mm"})
+        for (const auto &[key, value] : kBendColumns)
             keys.emplace_back(key);
-        for (int bend = 1; bend <= 4; ++bend) {
-            keys.push_back("bend_" + std::to_string(bend) + "_start_mm");
-            keys.push_back("bend_" + std::to_string(bend) + "_end_mm");
-        }
+        for (std::size_t mark = 0; mark < kBendMarks; ++mark)
+            keys.push_back("bend_" + std::to_string(mark / 2 + 1) + (mark % 2 ? "_end_mm" : "_start_mm"));
     }
     if (settings.costs) {
         keys.emplace_back("side_mm_cost_hz");
@@ -130,15 +142,13 @@ std::vector<std::string> extraCells(const FormatSettings &settings, const Module
     if (settings.parts)
         cells = partCells(state, settings.coax, separator);
     if (settings.cornerRadius) {
-        const BentLoopResult bent = bentLoop(designLoop(state), *settings.cornerRadius, state.ElementDiameter, ".");
-        if (const std::optional<BentLoop> &loop = bent.loop) {
-            for (double value : {loop->radius, loop->side, loop->end, loop->rest, loop->wholeRun, loop->endRun,
-                                 loop->restRun, loop->arc, loop->total})
-                cells.push_back(formatDouble(value, separator));
+        if (const std::optional<BentLoop> loop = bentDesignLoop(state, *settings.cornerRadius, ".").loop) {
+            for (const auto &[key, value] : kBendColumns)
+                cells.push_back(formatDouble((*loop).*value, separator));
             for (double mark : loop->marks)
                 cells.push_back(formatDouble(mark, separator));
         } else {
-            cells.insert(cells.end(), 17, std::string());
+            cells.insert(cells.end(), std::size(kBendColumns) + kBendMarks, std::string());
         }
     }
     if (settings.costs) {

@@ -118,4 +118,9 @@ BentLoopResult bentLoop(const StraightLoop &straight, double radius, double tube
     return result;
 }
 
+BentLoopResult bentDesignLoop(const Module1 &state, double radius, std::string_view separator)
+{
+    return bentLoop(designLoop(state), radius, state.ElementDiameter, separator);
+}
+
 } // namespace varnel

@@ -57,6 +57,9 @@ struct BentLoopResult
 BentLoopResult bentLoop(const StraightLoop &straight, double radius, double tubeDiameter,
                         std::string_view decimalSeparator);
 
+// The design's own loop bent to `radius`.
+BentLoopResult bentDesignLoop(const Module1 &state, double radius, std::string_view decimalSeparator);
+
 // The same words in every tool. "Corners bent to a radius of 15 mm on the
 // centre line: each side 199.44 mm between the tangents' meeting points,
 // END 129.22 mm and the rest 30.22 mm".

@@ -116,15 +116,17 @@ FeedSide feedSide(const SheetData &data)
     // Square, SIDE is the design's own, as every drawing has always drawn it.
     built.side = data.state.HorizontalSide;
     built.narrowed = removed != 0;
+    built.square = {side / 100, built.end, built.gap, built.rest};
     if (data.cornerRadius) {
-        BentLoopResult bent = bentLoop({side / 100, built.end, built.gap, built.rest}, *data.cornerRadius,
-                                       data.state.ElementDiameter, data.decimalSeparator);
+        BentLoopResult bent
+            = bentLoop(built.square, *data.cornerRadius, data.state.ElementDiameter, data.decimalSeparator);
         if (bent.loop) {
             built.side = bent.loop->side;
             built.end = bent.loop->end;
             built.rest = bent.loop->rest;
-            built.bends = bent.loop;
         }
+        built.bends = bent.loop;
+        built.bendRefusal = std::move(bent.refusal);
     }
     return built;
 }
@@ -137,14 +139,7 @@ std::string sideText(const SheetData &data)
 
 std::string cornerRadiusRefusal(const SheetData &data)
 {
-    if (!data.cornerRadius)
-        return {};
-    SheetData square = data;
-    square.cornerRadius.reset();
-    const FeedSide straight = feedSide(square);
-    return bentLoop({shownHundredths(data.state.HorizontalSide) / 100, straight.end, straight.gap, straight.rest},
-                    *data.cornerRadius, data.state.ElementDiameter, data.decimalSeparator)
-        .refusal;
+    return feedSide(data).bendRefusal;
 }
 
 std::optional<PrintedBar> parsePrintedBar(std::string_view text, std::string_view separator)
@@ -262,17 +257,15 @@ std::string feedSideSum(const SheetData &data)
 
 std::string centreLineSum(const SheetData &data)
 {
-    const std::optional<BentLoop> bends = feedSide(data).bends;
+    const FeedSide built = feedSide(data);
+    const std::optional<BentLoop> &bends = built.bends;
     if (!bends)
         return {};
-    SheetData square = data;
-    square.cornerRadius.reset();
-    const FeedSide straight = feedSide(square);
     return "Centre line, gap end to gap end: END's run + 3 side runs + the rest's run + 4 arcs = "
         + lengthText(data, bends->endRun) + " + 3 x " + lengthText(data, bends->wholeRun) + " + "
         + lengthText(data, bends->restRun) + " + 4 x " + lengthText(data, bends->arc) + " = "
-        + lengthText(data, bends->total) + " mm, as the square's 4 x " + sideText(square) + " - "
-        + lengthText(data, straight.gap) + ".";
+        + lengthText(data, bends->total) + " mm, as the square's 4 x " + lengthText(data, built.square.side) + " - "
+        + lengthText(data, built.square.gap) + ".";
 }
 
 std::vector<CutRow> cutList(const SheetData &data)

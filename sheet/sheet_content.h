@@ -100,7 +100,9 @@ struct FeedSide
     double rest = 0;
     double verticalsApart = 0;
     bool narrowed = false;
+    StraightLoop square; // the same feed side with square corners
     std::optional<BentLoop> bends; // with --corner-radius
+    std::string bendRefusal; // why it cannot be bent so, in one line
 };
 FeedSide feedSide(const SheetData &data);
 // SIDE as built, as printed: the window's, or the bent loop's.

@@ -58,17 +58,16 @@ void promiseLoop(PageDrawing &d, const PlanGeometry &plan)
     const FeedSide built = feedSide(d.data);
     if (const std::optional<BentLoop> &bends = built.bends) {
         // What each piece is cut to: its straight run, from arc to arc.
-        const auto run = [&](Point corner, Point towards) { return plan.arcEnd(corner, towards); };
-        d.p.promise({plan.gapLeft, run(plan.bottomLeft, plan.gapLeft),
+        d.p.promise({plan.gapLeft, plan.arcEnd(plan.bottomLeft, plan.gapLeft),
                      "END run " + lengthText(d.data, bends->endRun) + " mm", "1:1"});
         d.p.promise({plan.gapLeft, plan.gapRight, "FEED GAP " + lengthText(d.data, built.gap) + " mm", "1:1"});
-        d.p.promise({plan.gapRight, run(plan.bottomRight, plan.gapRight),
+        d.p.promise({plan.gapRight, plan.arcEnd(plan.bottomRight, plan.gapRight),
                      "rest run " + lengthText(d.data, bends->restRun) + " mm", "1:1"});
         for (const auto &[from, to] :
              {std::pair {plan.bottomLeft, plan.topLeft}, std::pair {plan.topLeft, plan.topRight},
               std::pair {plan.topRight, plan.bottomRight}})
-            d.p.promise(
-                {run(from, to), run(to, from), "side run " + lengthText(d.data, bends->wholeRun) + " mm", "1:1"});
+            d.p.promise({plan.arcEnd(from, to), plan.arcEnd(to, from),
+                         "side run " + lengthText(d.data, bends->wholeRun) + " mm", "1:1"});
         return;
     }
     d.p.promise({plan.bottomLeft, plan.gapLeft, "END " + lengthText(d.data, built.end) + " mm", "1:1"});
