@@ -228,6 +228,18 @@ TEST_CASE("command lines")
          "137.5,137.5,237.99,40,126,193,9.5,33.21,9.96,0.374,9.37,1.575,4.961,7.598,false,15,199.44,129.22,30.22,"
          "169.44,114.22,15.22,23.56,732,114.22,137.78,307.22,330.78,500.22,523.78,693.22,716.78,\r\n",
          ""},
+        {"--corner-radius in csv: a failed input keeps every column",
+         {"--format", "csv", "--corner-radius", "15", "abc"},
+         "",
+         ".",
+         1,
+         "input,frequency_mhz,vertical_height_mm,centre_gap_mm,horizontal_end_mm,horizontal_side_mm,element_diameter_"
+         "mm,parallel_capacitor_pf,series_capacitor_pf,element_diameter_in,vertical_height_in,centre_gap_in,"
+         "horizontal_end_in,horizontal_side_in,outside_design,corner_radius_mm,bent_side_mm,bent_end_mm,bent_rest_mm,"
+         "side_run_mm,end_run_mm,rest_run_mm,corner_arc_mm,tube_length_mm,bend_1_start_mm,bend_1_end_mm,bend_2_start_"
+         "mm,bend_2_end_mm,bend_3_start_mm,bend_3_end_mm,bend_4_start_mm,bend_4_end_mm,error\r\n"
+             + std::string("abc") + std::string(31, ',') + ",Type mismatch\r\n",
+         "varnel-calc: 'abc': Type mismatch\n"},
         {"--corner-radius too tight for the rest: the design, no bends, status 2",
          {"--tsv", "--corner-radius", "40", "137.5"},
          "",

@@ -244,6 +244,13 @@ TEST_CASE("corners bent to a radius")
         CHECK(loop.marks[n] == doctest::Approx(marks[n]));
     // The last bend's end and the rest's run reach the tube's other end.
     CHECK(loop.marks[7] + loop.restRun == doctest::Approx(loop.total));
+    // R 15.02: an arc of 23.59 (23.5933), a growth of 6.45, whose odd
+    // hundredth goes to END: 129.23 and 30.22.
+    const std::optional<BentLoop> odd = bentLoop(design, 15.02, 9.5, ".").loop;
+    REQUIRE(odd.has_value());
+    CHECK(odd->end == doctest::Approx(129.23));
+    CHECK(odd->rest == doctest::Approx(30.22));
+    CHECK(odd->side == doctest::Approx(199.45));
 
     const struct
     {
