@@ -13,15 +13,24 @@ set(LOCALE de_DE)
 set(DIR "${WORK}/locale")
 include("${CMAKE_CURRENT_LIST_DIR}/make_locale.cmake")
 
-# Locale, frequency, paper: each run of Wine takes a second or two.
+# Locale, frequency, paper and options: each run of Wine takes a second or
+# two. The bent corners' arcs and a printer's scale must come out alike too.
 set(count 0)
 foreach(case "C.UTF-8;137.5;a4" "C.UTF-8;137.5;letter" "C.UTF-8;146;a4" "C.UTF-8;146;letter" "C.UTF-8;1296;a4"
-             "de_DE.UTF-8;14,2;a4")
+             "de_DE.UTF-8;14,2;a4" "C.UTF-8;50.1;a4;--corner-radius=15 --printed-bar=98.6,99.2 --coax=75:0.82")
     list(GET case 0 locale)
     list(GET case 1 frequency)
     list(GET case 2 paper)
+    set(options "")
+    set(tag "")
+    list(LENGTH case fields)
+    if(fields GREATER 3)
+        list(GET case 3 options)
+        separate_arguments(options UNIX_COMMAND "${options}")
+        set(tag "-options")
+    endif()
     foreach(format pdf svg)
-        set(name "${frequency}-${paper}.${format}")
+        set(name "${frequency}-${paper}${tag}.${format}")
         foreach(side host cross)
             if(side STREQUAL "host")
                 set(program "${HOST_SHEET}")
@@ -32,7 +41,7 @@ foreach(case "C.UTF-8;137.5;a4" "C.UTF-8;137.5;letter" "C.UTF-8;146;a4" "C.UTF-8
             file(MAKE_DIRECTORY "${WORK}/${side}")
             execute_process(
                 COMMAND "${CMAKE_COMMAND}" -E env "LC_ALL=${locale}" "LOCPATH=${WORK}/locale"
-                        SOURCE_DATE_EPOCH=1765238400 ${program} --page ${paper} ${frequency} -o ${name}
+                        SOURCE_DATE_EPOCH=1765238400 ${program} --page ${paper} ${options} ${frequency} -o ${name}
                 WORKING_DIRECTORY "${WORK}/${side}" RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
             if(NOT status EQUAL 0)
                 message(SEND_ERROR "${side}: ${name} (${locale}) failed with status ${status}")
