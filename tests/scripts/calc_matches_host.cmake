@@ -4,9 +4,9 @@
 # frequencies, as the text sheet and as TSV, in a dot and in a comma locale.
 cmake_policy(SET CMP0007 NEW) # an empty input line is a frequency too
 
-foreach(program HOST_CALC CROSS_CALC)
+foreach(program CROSS_CALC)
     if(NOT EXISTS "${${program}}")
-        message(FATAL_ERROR "${program} '${${program}}' does not exist: build the default preset first")
+        message(FATAL_ERROR "${program} '${${program}}' does not exist")
     endif()
 endforeach()
 file(REMOVE_RECURSE "${WORK}")
