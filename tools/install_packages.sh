@@ -5,9 +5,13 @@
 #   tools/install_packages.sh PACKAGE...
 set -euo pipefail
 
+# With a foreign architecture added (arm64, say), a package may be there
+# for either: only this machine's own, or one for every architecture, counts.
+native=$(dpkg --print-architecture)
 missing=()
 for package in "$@"; do
-    if [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]; then
+    if ! dpkg-query -W -f='${Architecture} ${Status}\n' "$package" 2>/dev/null |
+        grep -qxE "($native|all) install ok installed"; then
         missing+=("$package")
     fi
 done
