@@ -39,7 +39,23 @@ if [ "$mode" = test ]; then
         packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis xdotool x11-apps g++-aarch64-linux-gnu qemu-user)
     fi
 fi
+# Each stage's wall time, printed at the end (or where the run stopped): a
+# run that grew slow shows where.
+timings=()
+stage_start=$SECONDS
+stage_done() {
+    timings+=("$(printf '%6d s  %s' $((SECONDS - stage_start)) "$1")")
+    stage_start=$SECONDS
+}
+print_timings() {
+    [ ${#timings[@]} -gt 0 ] || return 0
+    echo "build.sh: where the time went:"
+    printf '  %s\n' "${timings[@]}"
+    echo "  $(printf '%6d s' "$SECONDS")  in all"
+}
+
 tools/install_packages.sh "${packages[@]}"
+stage_done "installing what was missing"
 
 configure() {
     local preset=$1
@@ -81,21 +97,28 @@ if [ "$mode" = run ]; then
     exec build/default/app/varnel-calc 137.5
 fi
 
+trap print_timings EXIT
 # Configured afresh each time (quick when nothing changed), so a tool that a
 # run before installed is found now, and a missing one fails loudly.
 configure default -DVARNEL_REQUIRE_ALL_TESTS=ON
 cmake --build --preset default
+stage_done "default: configure and build"
 ctest --preset default
+stage_done "default: tests"
 
 configure asan -DVARNEL_REQUIRE_ALL_TESTS=ON
 cmake --build --preset asan
+stage_done "asan: configure and build"
 ctest --preset asan
+stage_done "asan: tests"
 
 # The benchmarks build, and start-up stays within its budget (callgrind,
 # under a private Xvfb).
 configure bench
 cmake --build --preset bench
+stage_done "bench: configure and build"
 ctest --preset bench
+stage_done "bench: start-up budget"
 
 windows_status=0
 if [ "$machine" = x86_64 ]; then
@@ -104,19 +127,23 @@ if [ "$machine" = x86_64 ]; then
     # is checked against this machine's own (the presets name it).
     configure aarch64 -DVARNEL_REQUIRE_ALL_TESTS=ON
     cmake --build --preset aarch64
+    stage_done "aarch64: configure and build"
     ctest --preset aarch64
+    stage_done "aarch64: tests under qemu-user"
 
     # The Windows core under Wine runs beside the fuzz minute; it mostly
     # waits for Wine, the fuzzer keeps one core busy. varnel-calc.exe is
     # checked against this machine's own build of it.
     configure windows -DVARNEL_REQUIRE_ALL_TESTS=ON
     cmake --build --preset windows
+    stage_done "windows: configure and build"
 else
     echo "build.sh: this is an $machine machine: the Windows tests (x86-64 programs under Wine) are left out here," \
         "and the builds above are its own $machine tests"
 fi
 configure fuzz
 cmake --build --preset fuzz
+stage_done "fuzz: configure and build"
 if [ "$machine" = x86_64 ]; then
     windows_log=build/windows/ctest.log
     ctest --preset windows >"$windows_log" 2>&1 &
@@ -130,6 +157,7 @@ if [ "$machine" = x86_64 ]; then
     wait "$windows" || windows_status=$?
     cat "$windows_log"
 fi
+stage_done "fuzz runs, with the Windows tests under Wine beside them"
 if [ "$fuzz_status" -ne 0 ] || [ "$windows_status" -ne 0 ]; then
     [ "$fuzz_status" -eq 0 ] || echo "build.sh: the fuzz run failed" >&2
     [ "$windows_status" -eq 0 ] || echo "build.sh: the Windows tests under Wine failed" >&2
@@ -139,3 +167,4 @@ fi
 # The release files of this commit, built twice in clean clones, must be the
 # same bytes (once per commit).
 tools/release_check.sh
+stage_done "release files built twice"

@@ -33,8 +33,12 @@ second="$record/second/one/level/deeper"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/a" "$scratch/b/another/folder/deeper"
+start=$SECONDS
 TMPDIR="$scratch/a" tools/release.sh "$first" || fail "the first build failed"
+echo "release_check: the first build took $((SECONDS - start)) s"
+start=$SECONDS
 TMPDIR="$scratch/b/another/folder/deeper" tools/release.sh "$second" || fail "the second build failed"
+echo "release_check: the second build took $((SECONDS - start)) s"
 
 if ! diff "$first/SHA256SUMS" "$second/SHA256SUMS"; then
     fail "two builds of commit ${commit:0:12} differ (above); compare $first and $second with diffoscope"
