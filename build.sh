@@ -5,7 +5,8 @@
 #                     build, an AddressSanitizer/UBSan build, the start-up
 #                     budget, the aarch64 core under qemu-user, the Windows
 #                     core under Wine, a short fuzz run, and the release
-#                     files built twice to the same bytes
+#                     files built twice to the same bytes, the arm64
+#                     package then run as a Raspberry Pi runs it
 # Both are safe to repeat, in either order, and quick when nothing changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -37,6 +38,9 @@ if [ "$mode" = test ]; then
         dpkg-dev weston valgrind time xvfb xauth libx11-dev libxdamage-dev git)
     if [ "$machine" = x86_64 ]; then
         packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis xdotool x11-apps g++-aarch64-linux-gnu qemu-user)
+        # The Raspberry Pi's package: Debian's arm64 Qt, with arm64 added
+        # as a foreign architecture, to build against and run it under qemu.
+        packages+=(qt6-base-dev:arm64 qt6-svg-dev:arm64 qt6-wayland:arm64)
     fi
 fi
 # Each stage's wall time, printed at the end (or where the run stopped): a

@@ -2,17 +2,27 @@
 # Installs the Debian packages named on the command line that are missing,
 # as root or through sudo. Quiet when all is there; on failure one line says
 # what failed, apt's own output follows, and the exit status is non-zero.
-#   tools/install_packages.sh PACKAGE...
+#   tools/install_packages.sh PACKAGE[:ARCHITECTURE]...
+# A package of another architecture (qt6-base-dev:arm64) adds that
+# architecture to dpkg's foreign ones first, as multiarch wants.
 set -euo pipefail
 
-# With a foreign architecture added (arm64, say), a package may be there
-# for either: only this machine's own, or one for every architecture, counts.
+# With a foreign architecture added, a package may be there for either: the
+# one asked for (this machine's own unless named), or one for every
+# architecture, counts.
 native=$(dpkg --print-architecture)
 missing=()
+foreign=()
 for package in "$@"; do
+    wanted=$native
+    case "$package" in *:*) wanted=${package##*:} ;; esac
     if ! dpkg-query -W -f='${Architecture} ${Status}\n' "$package" 2>/dev/null |
-        grep -qxE "($native|all) install ok installed"; then
+        grep -qxE "($wanted|all) install ok installed"; then
         missing+=("$package")
+        if [ "$wanted" != "$native" ] && ! dpkg --print-foreign-architectures | grep -qx "$wanted" &&
+            [[ " ${foreign[*]} " != *" $wanted "* ]]; then
+            foreign+=("$wanted")
+        fi
     fi
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
@@ -28,6 +38,14 @@ fi
 echo "Installing ${missing[*]} ..."
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
+for architecture in "${foreign[@]}"; do
+    echo "Adding $architecture as a foreign architecture (dpkg --add-architecture) ..."
+    if ! "${as_root[@]}" dpkg --add-architecture "$architecture" >>"$log" 2>&1; then
+        cat "$log" >&2
+        echo "install_packages: dpkg --add-architecture $architecture failed" >&2
+        exit 1
+    fi
+done
 # env after sudo: sudo drops variables set before it. Without apt-utils and a
 # terminal, debconf chats on standard error; that goes to the log too.
 apt() {

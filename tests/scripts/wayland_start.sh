@@ -2,10 +2,12 @@
 # The window program on Wayland, in a headless Weston of its own: it must
 # start natively (no X display is there), title its window, paint it, and
 # say nothing on standard error.
-#   wayland_start.sh VARNEL WESTON
+#   wayland_start.sh VARNEL WESTON [SECONDS]
+# SECONDS (default 4) is how long it must stay up; an emulated one needs more.
 set -u
 varnel=$1
 weston=$2
+seconds=${3:-4}
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 trap 'kill "$compositor" 2>/dev/null; wait "$compositor" 2>/dev/null; rm -rf "$runtime"' EXIT
@@ -18,9 +20,9 @@ for _ in $(seq 100); do
 done
 [ -S "$runtime/varnel-test" ] || { cat "$runtime/weston.log"; echo "weston did not start" >&2; exit 1; }
 
-# Four seconds, then the timeout ends it: status 124 means it was still up.
+# The timeout ends it: status 124 means it was still up.
 env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=varnel-test \
-    WAYLAND_DEBUG=client timeout 4 "$varnel" 2>"$runtime/trace"
+    WAYLAND_DEBUG=client timeout "$seconds" "$varnel" 2>"$runtime/trace"
 status=$?
 failed=0
 [ "$status" -eq 124 ] || { echo "varnel ended with status $status" >&2; failed=1; }
