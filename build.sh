@@ -101,67 +101,75 @@ if [ "$mode" = run ]; then
     exec build/default/app/varnel-calc 137.5
 fi
 
-trap print_timings EXIT
+windows=
+finish() {
+    # A stage that failed leaves no Wine tests running behind it.
+    [ -z "$windows" ] || kill -- "$windows" 2>/dev/null || true
+    print_timings
+}
+trap finish EXIT
 # Configured afresh each time (quick when nothing changed), so a tool that a
-# run before installed is found now, and a missing one fails loudly.
-configure default -DVARNEL_REQUIRE_ALL_TESTS=ON
+# run before installed is found now, and a missing one fails loudly. The
+# default build also holds the benchmarks: start-up is held to its budget
+# (callgrind, under a private Xvfb) on the programs as the release
+# optimises them.
+configure default -DVARNEL_REQUIRE_ALL_TESTS=ON -DVARNEL_BUILD_BENCH=ON
 cmake --build --preset default
 stage_done "default: configure and build"
-ctest --preset default
-stage_done "default: tests"
+
+# The Windows tests under Wine mostly wait for Wine, so they run in the
+# background from here on, beside the stages that keep the CPU busy; those
+# build at a lower priority, so that Wine gets its turn when it wakes.
+# varnel-calc.exe and varnel-sheet.exe are checked against the default
+# build's.
+if [ "$machine" = x86_64 ]; then
+    configure windows -DVARNEL_REQUIRE_ALL_TESTS=ON
+    cmake --build --preset windows
+    stage_done "windows: configure and build"
+    windows_log=build/windows/ctest.log
+    ctest --preset windows >"$windows_log" 2>&1 &
+    windows=$!
+else
+    echo "build.sh: this is an $machine machine: the Windows tests (x86-64 programs under Wine) are left out here," \
+        "and the builds below are its own $machine tests"
+fi
+busy=(nice -n 10)
+
+"${busy[@]}" ctest --preset default
+stage_done "default: tests, start-up budget among them"
 
 configure asan -DVARNEL_REQUIRE_ALL_TESTS=ON
-cmake --build --preset asan
+"${busy[@]}" cmake --build --preset asan
 stage_done "asan: configure and build"
-ctest --preset asan
+"${busy[@]}" ctest --preset asan
 stage_done "asan: tests"
 
-# The benchmarks build, and start-up stays within its budget (callgrind,
-# under a private Xvfb).
-configure bench
-cmake --build --preset bench
-stage_done "bench: configure and build"
-ctest --preset bench
-stage_done "bench: start-up budget"
-
-windows_status=0
 if [ "$machine" = x86_64 ]; then
     # The core, varnel-calc and their tests for aarch64 (a Raspberry Pi's
     # 64-bit system), cross-built and run under qemu-user; its varnel-calc
     # is checked against this machine's own (the presets name it).
     configure aarch64 -DVARNEL_REQUIRE_ALL_TESTS=ON
-    cmake --build --preset aarch64
+    "${busy[@]}" cmake --build --preset aarch64
     stage_done "aarch64: configure and build"
-    ctest --preset aarch64
+    "${busy[@]}" ctest --preset aarch64
     stage_done "aarch64: tests under qemu-user"
+fi
 
-    # The Windows core under Wine runs beside the fuzz minute; it mostly
-    # waits for Wine, the fuzzer keeps one core busy. varnel-calc.exe is
-    # checked against this machine's own build of it.
-    configure windows -DVARNEL_REQUIRE_ALL_TESTS=ON
-    cmake --build --preset windows
-    stage_done "windows: configure and build"
-else
-    echo "build.sh: this is an $machine machine: the Windows tests (x86-64 programs under Wine) are left out here," \
-        "and the builds above are its own $machine tests"
-fi
 configure fuzz
-cmake --build --preset fuzz
+"${busy[@]}" cmake --build --preset fuzz
 stage_done "fuzz: configure and build"
-if [ "$machine" = x86_64 ]; then
-    windows_log=build/windows/ctest.log
-    ctest --preset windows >"$windows_log" 2>&1 &
-    windows=$!
-fi
 # Bounded libFuzzer runs, side by side: the compute path and both tools' command
 # lines (VARNEL_FUZZ_SECONDS each, default 60).
 fuzz_status=0
-ctest --preset fuzz || fuzz_status=$?
-if [ "$machine" = x86_64 ]; then
+"${busy[@]}" ctest --preset fuzz || fuzz_status=$?
+stage_done "fuzz runs"
+windows_status=0
+if [ -n "$windows" ]; then
     wait "$windows" || windows_status=$?
+    windows=
     cat "$windows_log"
+    stage_done "waiting for the rest of the Windows tests under Wine"
 fi
-stage_done "fuzz runs, with the Windows tests under Wine beside them"
 if [ "$fuzz_status" -ne 0 ] || [ "$windows_status" -ne 0 ]; then
     [ "$fuzz_status" -eq 0 ] || echo "build.sh: the fuzz run failed" >&2
     [ "$windows_status" -eq 0 ] || echo "build.sh: the Windows tests under Wine failed" >&2
@@ -169,6 +177,6 @@ if [ "$fuzz_status" -ne 0 ] || [ "$windows_status" -ne 0 ]; then
 fi
 
 # The release files of this commit, built twice in clean clones, must be the
-# same bytes (once per commit).
+# same bytes, and the arm64 package runs as a Pi runs it (once per commit).
 tools/release_check.sh
-stage_done "release files built twice"
+stage_done "release files built twice, the arm64 package run"
