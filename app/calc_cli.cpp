@@ -134,7 +134,6 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
                                 options.coax, options.cornerRadius, options.fromLength});
     Module1 state;
     bool anyFailed = false;
-    bool anyRefused = false;
     OutsideDesignTally outside;
     BuildProblemTally unbuildable;
 
@@ -151,11 +150,12 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
         outside.add(state.Frequency, decimalSeparator);
         unbuildable.add(state, decimalSeparator);
         // A loop that cannot be bent so is still the design; its row says
-        // nothing of bends, and the run ends as a usage error.
+        // nothing of bends, and the run ends as one whose bends could not all
+        // be computed. Not as a usage error: that writes no output at all.
         if (options.cornerRadius) {
             const BentLoopResult bent = bentDesignLoop(state, *options.cornerRadius, decimalSeparator);
             if (!bent.loop) {
-                anyRefused = true;
+                anyFailed = true;
                 err << "varnel-calc: --corner-radius at " + shownFrequency(state.Frequency, decimalSeparator)
                         + " MHz: " + bent.refusal + "\n";
             }
@@ -195,7 +195,7 @@ int runCalcCli(const std::vector<std::string> &args, std::istream &in, std::ostr
         err << "varnel-calc: warning: " + warning + "\n";
     if (!written())
         return kExitWriteFailed;
-    return anyRefused ? kExitUsage : anyFailed ? kExitCannotCompute : kExitOk;
+    return anyFailed ? kExitCannotCompute : kExitOk;
 }
 
 } // namespace varnel

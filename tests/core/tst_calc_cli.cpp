@@ -240,11 +240,11 @@ TEST_CASE("command lines")
          "mm,bend_2_end_mm,bend_3_start_mm,bend_3_end_mm,bend_4_start_mm,bend_4_end_mm,error\r\n"
              + std::string("abc") + std::string(31, ',') + ",Type mismatch\r\n",
          "varnel-calc: 'abc': Type mismatch\n"},
-        {"--corner-radius too tight for the rest: the design, no bends, status 2",
+        {"--corner-radius too tight for the rest: the design, no bends, status 1 (a usage error writes nothing)",
          {"--tsv", "--corner-radius", "40", "137.5"},
          "",
          ".",
-         2,
+         1,
          "137.5\t237.99\t40\t126\t193\t9.5\t33.21\t9.96\t0.374\t9.37\t1.575\t4.961\t7.598" + std::string(17, '\t')
              + "\n",
          "varnel-calc: --corner-radius at 137.5 MHz: with corners of 40 mm radius a straight run would be -4.42 mm, "
